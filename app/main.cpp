@@ -1,9 +1,16 @@
 // tagpress: design barcode labels and print them in batches.
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
+#include "app/app_paths.h"
 #include "app/command_line.h"
+#include "app/load_request.h"
+#include "data/record_list.h"
+#include "platform/text_codec.h"
+#include "platform/text_file.h"
+#include "template/barcode_file.h"
 
 namespace {
 
@@ -17,8 +24,26 @@ constexpr const char* kUsage =
     "  -h              no window; with -p the program ends after printing\n"
     "\n"
     "Options:\n"
+    "  --summary       report what the command line loaded and end\n"
     "  --help          show this text\n"
     "  --version       show the version\n";
+
+void PrintSummary(const tagpress::RunRequest& request, const tagpress::TLabelRecordList& records,
+                  const tagpress::TBarcodeFile& store) {
+  using tagpress::GbkToUtf8;
+  std::printf("data file: %s\n", request.DataFile ? request.DataFile->c_str() : "(none)");
+  std::printf("template: %s\n", store.FileName.empty() ? "Default.bct" : store.FileName.c_str());
+  std::printf("label: %g x %g mm, barcode type %d, %d per label\n", store.LabelWidth(), store.LabelHeight(),
+              store.BarType(), store.BarNumInOne());
+  std::printf("records: %d\n", records.RecordCount());
+  tagpress::TLabelRecord record;
+  for (int k = 1; k <= records.RecordCount() && k <= 5; ++k) {
+    records.GetRecord(k, record);
+    std::printf("  %d: %s | %s | %s\n", k, GbkToUtf8(record.Digits).c_str(), GbkToUtf8(record.UpText).c_str(),
+                GbkToUtf8(record.DownText).c_str());
+  }
+  if (records.RecordCount() > 5) std::printf("  ...\n");
+}
 
 }  // namespace
 
@@ -32,7 +57,21 @@ int main(int argc, char* argv[]) {
     std::puts("tagpress 1.6.0");
     return 0;
   }
-  const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
-  (void)request;
-  return 0;
+  try {
+    tagpress::TBarcodeFile store;
+    tagpress::TLabelRecordList records;
+    const std::string working_template = tagpress::WorkingTemplatePath();
+    if (tagpress::FileExists(working_template)) store.LoadFromFile(working_template);
+
+    const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
+    tagpress::LoadRequestedFiles(request, records, store);
+    if (command_line.options.count("summary")) PrintSummary(request, records, store);
+
+    // The working template is kept at every exit.
+    store.SaveToFile(working_template);
+    return 0;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());
+    return 1;
+  }
 }

@@ -6,4 +6,4 @@ scripts/setup.sh
 scripts/build.sh
 build_dir=${BUILD_DIR:-build}
 export TAGPRESS_HOME=${TAGPRESS_HOME:-$(mktemp -d)}
-"$build_dir/app/tagpress" --summary examples/data.csv examples/template.bcf
+"$build_dir/app/tagpress" --summary examples/data.csv examples/template.bcf -h
