@@ -1,12 +1,21 @@
 // tagpress: design barcode labels and print them in batches.
 
+#include <unistd.h>
+
+#include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "app/app_paths.h"
 #include "app/command_line.h"
 #include "app/load_request.h"
+#include "app/unattended_print.h"
+#include "barcode/barcode.h"
+#include "platform/qt/font_substitutions.h"
+#include "platform/qt/printer_service.h"
 #include "data/record_list.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
@@ -24,6 +33,8 @@ constexpr const char* kUsage =
     "  -h              no window; with -p the program ends after printing\n"
     "\n"
     "Options:\n"
+    "  --printer=NAME  print on this printer (with -p)\n"
+    "  --output=FILE   print into a PDF file instead of a printer (with -p)\n"
     "  --summary       report what the command line loaded and end\n"
     "  --help          show this text\n"
     "  --version       show the version\n";
@@ -43,6 +54,28 @@ void PrintSummary(const tagpress::RunRequest& request, const tagpress::TLabelRec
                 GbkToUtf8(record.DownText).c_str());
   }
   if (records.RecordCount() > 5) std::printf("  ...\n");
+}
+
+// Label texts are taken as they stand until the expression context is wired in.
+class PlainTexts : public tagpress::LabelTextExpander {
+ public:
+  void SetBarcodeDigits(const std::string&) override {}
+  std::string ExpandExpressions(const std::string& text) override { return text; }
+};
+
+// Progress as one updating line, only when a person watches the terminal.
+void ShowProgress(const std::string& text) {
+  static const bool terminal = ::isatty(STDERR_FILENO);
+  if (!terminal) return;
+  std::fprintf(stderr, "\r\033[K%s", tagpress::GbkToUtf8(text).c_str());
+  if (text.empty()) std::fputs("\r", stderr);
+  std::fflush(stderr);
+}
+
+std::optional<std::string> OptionValue(const tagpress::LongOptions& options, const char* name) {
+  auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
 }
 
 }  // namespace
@@ -67,9 +100,34 @@ int main(int argc, char* argv[]) {
     tagpress::LoadRequestedFiles(request, records, store);
     if (command_line.options.count("summary")) PrintSummary(request, records, store);
 
+    int status = 0;
+    if (request.PrintNow && !request.DataFile) {
+      if (!command_line.arguments.empty())
+        std::fprintf(stderr, "tagpress: data file not found: %s\n", command_line.arguments[0].c_str());
+      status = 1;
+    } else if (request.PrintNow) {
+      // Printing needs no display: without one, Qt draws off screen.
+      if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      QApplication app(argc, argv);
+      tagpress::InstallFontSubstitutions();
+      tagpress::PrinterService printers;
+      tagpress::TBarcode barcode;
+      PlainTexts texts;
+      tagpress::UnattendedPrintOptions options;
+      options.Printer = OptionValue(command_line.options, "printer");
+      options.PdfOutput = OptionValue(command_line.options, "output");
+      const tagpress::UnattendedPrintResult result =
+          tagpress::PrintUnattended(store, records, texts, barcode, printers, options, ShowProgress);
+      if (!result.Printed) {
+        std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(result.Error).c_str());
+        status = 1;
+      }
+    }
+
     // The working template is kept at every exit.
     store.SaveToFile(working_template);
-    return 0;
+    return status;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());
     return 1;
