@@ -8,6 +8,7 @@
 #include "platform/text_codec.h"
 #include "script/library/date_calc.h"
 #include "script/library/float_text.h"
+#include "script/number_text.h"
 
 namespace tagpress {
 
@@ -79,7 +80,7 @@ bool IsDigitText(std::string_view text) {
 
 std::string NumText(double value, NumeralStyle style) {
   const NumeralTables tables = Tables(style);
-  std::string integer_text = FormatGeneral(std::fabs(value));
+  std::string integer_text = FloatToText(std::fabs(value));
   std::string fraction_text;
   if (const size_t point = integer_text.find('.'); point != std::string::npos) {
     fraction_text = integer_text.substr(point + 1);
@@ -127,12 +128,12 @@ std::string MoneyText(double value) {
 
 std::string DateText(double date_time) {
   const NumeralTables tables = Tables(NumeralStyle::kOrdinary);
-  const CalendarDate date = DecodeDate(date_time);
+  const TDateParts date = DecodeValidDate(date_time);
   std::string text;
-  for (char c : std::to_string(date.year)) text += Character(tables.digits, c - '0');
+  for (char c : std::to_string(date.Year)) text += Character(tables.digits, c - '0');
   text += GBK("年");
-  text += DayNumberName(date.month) + GBK("月");
-  text += DayNumberName(date.day) + GBK("日");
+  text += DayNumberName(date.Month) + GBK("月");
+  text += DayNumberName(date.Day) + GBK("日");
   return text;
 }
 

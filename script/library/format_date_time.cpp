@@ -61,7 +61,7 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c
 class DateTimeWriter {
  public:
   explicit DateTimeWriter(double date_time)
-      : date_time_(date_time), date_(DecodeDate(date_time)), time_(DecodeTime(date_time)) {}
+      : date_time_(date_time), date_(DecodeValidDate(date_time)), time_(DecodeTime(date_time)) {}
 
   std::string Write(std::string_view pattern) {
     Append(pattern.empty() ? std::string_view("c") : pattern, 0);
@@ -93,19 +93,19 @@ class DateTimeWriter {
       switch (token) {
         case 'Y':
           i += count - 1;
-          AppendNumber(count <= 2 ? date_.year % 100 : date_.year, count <= 2 ? 2 : 4);
+          AppendNumber(count <= 2 ? date_.Year % 100 : date_.Year, count <= 2 ? 2 : 4);
           break;
         case 'M':
           i += count - 1;
           if (count == 1 || count == 2)
-            AppendNumber(date_.month, static_cast<int>(count));
+            AppendNumber(date_.Month, static_cast<int>(count));
           else
-            out_ += (count == 3 ? settings.short_month_names : settings.long_month_names)[date_.month - 1];
+            out_ += (count == 3 ? settings.short_month_names : settings.long_month_names)[date_.Month - 1];
           break;
         case 'D':
           i += count - 1;
           if (count <= 2)
-            AppendNumber(date_.day, static_cast<int>(count));
+            AppendNumber(date_.Day, static_cast<int>(count));
           else if (count == 3)
             out_ += settings.short_day_names[SundayBasedWeekday()];
           else if (count == 4)
@@ -115,22 +115,22 @@ class DateTimeWriter {
           break;
         case 'H': {
           i += count - 1;
-          int hour = time_.hour;
+          int hour = time_.Hour;
           if (TwelveHourClockFollows(pattern, i)) hour = hour == 0 ? 12 : (hour > 12 ? hour - 12 : hour);
           AppendNumber(hour, count >= 2 ? 2 : 1);
           break;
         }
         case 'N':
           i += count - 1;
-          AppendNumber(time_.minute, count >= 2 ? 2 : 1);
+          AppendNumber(time_.Minute, count >= 2 ? 2 : 1);
           break;
         case 'S':
           i += count - 1;
-          AppendNumber(time_.second, count >= 2 ? 2 : 1);
+          AppendNumber(time_.Second, count >= 2 ? 2 : 1);
           break;
         case 'Z':
           i += count - 1;
-          AppendNumber(time_.millisecond, count >= 3 ? 3 : static_cast<int>(count));
+          AppendNumber(time_.MilliSecond, count >= 3 ? 3 : static_cast<int>(count));
           break;
         case 'T':
           i += count - 1;
@@ -139,7 +139,7 @@ class DateTimeWriter {
         case 'C':
           i += count - 1;
           Append(settings.short_date, level + 1);
-          if (time_.hour != 0 || time_.minute != 0 || time_.second != 0) {
+          if (time_.Hour != 0 || time_.Minute != 0 || time_.Second != 0) {
             out_ += ' ';
             Append(settings.long_time, level + 1);
           }
@@ -197,7 +197,7 @@ class DateTimeWriter {
 
   // Writes the am/pm marker that starts at `at`; returns the position after it.
   size_t AppendAmPm(std::string_view pattern, size_t at) {
-    const bool afternoon = time_.hour >= 12;
+    const bool afternoon = time_.Hour >= 12;
     if (StartsWithNoCase(pattern, at, "AM/PM")) {
       out_.append(pattern.substr(at + (afternoon ? 3 : 0), 2));
       return at + 5;
@@ -231,8 +231,8 @@ class DateTimeWriter {
   }
 
   double date_time_;
-  CalendarDate date_;
-  TimeOfDay time_;
+  TDateParts date_;
+  TTimeParts time_;
   std::string out_;
 };
 

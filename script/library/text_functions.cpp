@@ -6,6 +6,8 @@
 
 #include "platform/errors.h"
 #include "platform/text_codec.h"
+#include "script/ascii_text.h"
+#include "script/number_text.h"
 
 namespace tagpress {
 
@@ -24,16 +26,6 @@ std::string MapAsciiLetters(std::string_view text, Change change) {
     result[i] = change(result[i]);
   }
   return result;
-}
-
-char ToUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 }  // namespace
@@ -78,12 +70,12 @@ std::string TrimTextRight(std::string_view text) {
   return std::string(text.substr(0, end));
 }
 
-std::string TrimText(std::string_view text) { return TrimTextLeft(TrimTextRight(text)); }
+std::string UpperLetters(std::string_view text) { return MapAsciiLetters(text, AsciiUpper); }
+std::string LowerLetters(std::string_view text) { return MapAsciiLetters(text, AsciiLower); }
 
-std::string UpperAscii(std::string_view text) { return MapAsciiLetters(text, ToUpperAscii); }
-std::string LowerAscii(std::string_view text) { return MapAsciiLetters(text, ToLowerAscii); }
-
-bool SameTextAscii(std::string_view a, std::string_view b) { return UpperAscii(a) == UpperAscii(b); }
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+  return UpperLetters(a) == UpperLetters(b);
+}
 
 std::string RepeatText(std::string_view text, int64_t further) {
   if (text.empty()) return {};
@@ -95,45 +87,13 @@ std::string RepeatText(std::string_view text, int64_t further) {
   return result;
 }
 
-std::optional<int32_t> ReadWholeNumber(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  int base = 10;
-  if (i < text.size() && text[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  } else if (i < text.size() && (text[i] == 'x' || text[i] == 'X')) {
-    base = 16;
-    ++i;
-  }
-  if (i == text.size()) return std::nullopt;
-  // Decimal numbers must fit the signed range; hexadecimal ones may use all
-  // 32 bits ($FFFFFFFF is -1).
-  const uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
-  uint64_t value = 0;
-  for (; i < text.size(); ++i) {
-    const int digit = HexDigitValue(text[i]);
-    if (digit < 0 || digit >= base) return std::nullopt;
-    value = value * base + digit;
-    if (value > limit) return std::nullopt;
-  }
-  const auto bits =
-      static_cast<uint32_t>(negative ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value));
-  return static_cast<int32_t>(bits);
-}
-
 std::string IncrementNumberField(std::string_view text, int64_t from, int64_t to, int64_t step) {
   const int64_t length = static_cast<int64_t>(text.size());
   from = std::max<int64_t>(from, 1);
   to = std::min(to, length);
   if (from > to) return std::string(text);
   const std::string_view field = text.substr(from - 1, to - from + 1);
-  const std::optional<int32_t> number = ReadWholeNumber(field);
+  const std::optional<int32_t> number = TryTextToInt(field);
   if (!number) return std::string(text);
   const int64_t value = static_cast<int64_t>(*number) + step;
   const std::string sum = std::to_string(value);

@@ -3,7 +3,6 @@
 // from 1, so a Chinese character takes two positions.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,25 +28,20 @@ std::string RightBytes(std::string_view text, int64_t count);
 // 0 when absent or `part` is empty. Case-sensitive.
 int TextPos(std::string_view part, std::string_view text);
 
-// Without leading and/or trailing blanks and control bytes.
-std::string TrimText(std::string_view text);
+// Without leading or trailing blanks and control bytes.
 std::string TrimTextLeft(std::string_view text);
 std::string TrimTextRight(std::string_view text);
 
-// ASCII letters changed, Chinese characters kept whole (their second byte
-// may look like a letter).
-std::string UpperAscii(std::string_view text);
-std::string LowerAscii(std::string_view text);
-bool SameTextAscii(std::string_view a, std::string_view b);
+// ASCII letters changed or compared without regard to case, Chinese
+// characters kept whole: their second byte may look like a letter, and
+// folding it would change the character.
+std::string UpperLetters(std::string_view text);
+std::string LowerLetters(std::string_view text);
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 
 // The text followed by `further` copies of it (none when `further` <= 0).
 // Throws when the result would exceed kMaxTextResult.
 std::string RepeatText(std::string_view text, int64_t further);
-
-// Reads a whole 32-bit number: optional leading blanks, optional sign, then
-// decimal digits, or hexadecimal digits after "$", "0x" or "x". Nothing may
-// follow. Empty when the text is no such number.
-std::optional<int32_t> ReadWholeNumber(std::string_view text);
 
 // Adds `step` to the number written in bytes `from` to `to` (positions from
 // 1, clipped to the text). The sum replaces the tail of that field, so

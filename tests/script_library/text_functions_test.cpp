@@ -37,23 +37,22 @@ TEST(TextFunctions, TextPosFindsWholeCharactersOnly) {
 }
 
 TEST(TextFunctions, TrimAndLetterCase) {
-  EXPECT_EQ(TrimText(" \t a b \r\n"), "a b");
   EXPECT_EQ(TrimTextLeft("  a "), "a ");
   EXPECT_EQ(TrimTextRight("  a "), "  a");
-  EXPECT_EQ(UpperAscii("abc"
-                       "\x81\x64"
-                       "d"),
+  EXPECT_EQ(UpperLetters("abc"
+                         "\x81\x64"
+                         "d"),
             "ABC"
             "\x81\x64"
             "D");
-  EXPECT_EQ(LowerAscii("ABC"
-                       "\x81\x44"
-                       "D"),
+  EXPECT_EQ(LowerLetters("ABC"
+                         "\x81\x44"
+                         "D"),
             "abc"
             "\x81\x44"
             "d");
-  EXPECT_TRUE(SameTextAscii("Abc", "aBC"));
-  EXPECT_FALSE(SameTextAscii("\x81\x64", "\x81\x44"));  // two different characters
+  EXPECT_TRUE(SameTextIgnoringCase("Abc", "aBC"));
+  EXPECT_FALSE(SameTextIgnoringCase("\x81\x64", "\x81\x44"));  // two different characters
 }
 
 TEST(TextFunctions, RepeatText) {
@@ -64,36 +63,6 @@ TEST(TextFunctions, RepeatText) {
   EXPECT_EQ(RepeatText("a", kMaxTextResult - 1).size(), kMaxTextResult);
   EXPECT_THROW(RepeatText("a", kMaxTextResult), ETagpressError);
   EXPECT_THROW(RepeatText("abc", 2000000000), ETagpressError);
-}
-
-TEST(TextFunctions, ReadWholeNumber) {
-  struct Case {
-    const char* text;
-    std::optional<int32_t> value;
-  };
-  static const Case kCases[] = {
-      /* 0*/ {"42", 42},
-      /* 1*/ {" -7", -7},
-      /* 2*/ {"+0099", 99},
-      /* 3*/ {"$1F", 31},
-      /* 4*/ {"0x1f", 31},
-      /* 5*/ {"x10", 16},
-      /* 6*/ {"-05", -5},
-      /* 7*/ {"2147483647", 2147483647},
-      /* 8*/ {"-2147483648", INT32_MIN},
-      /* 9*/ {"$FFFFFFFF", -1},
-      /*10*/ {"2147483648", std::nullopt},
-      /*11*/ {"12B34", std::nullopt},
-      /*12*/ {"3.9", std::nullopt},
-      /*13*/ {"", std::nullopt},
-      /*14*/ {"-", std::nullopt},
-      /*15*/ {"7 ", std::nullopt},
-      /*16*/ {"$", std::nullopt},
-  };
-  for (size_t i = 0; i < std::size(kCases); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(ReadWholeNumber(kCases[i].text), kCases[i].value);
-  }
 }
 
 TEST(TextFunctions, IncrementNumberFieldAndBillNumbers) {
