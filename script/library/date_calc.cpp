@@ -1,6 +1,9 @@
 #include "script/library/date_calc.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <ctime>
 
 #include "platform/errors.h"
 
@@ -52,6 +55,17 @@ int IsoWeekOf(double date_time) {
   const double thursday = DayNumber(date_time) - IsoDayOfWeek(date_time) + 4;
   const int year = DecodeValidDate(CheckedDay(thursday)).Year;
   return static_cast<int>((thursday - EncodeDate(year, 1, 1)) / 7) + 1;
+}
+
+double CurrentDateTime() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  const auto milliseconds =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+         EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59), static_cast<int>(milliseconds));
 }
 
 double FirstOfMonth(double date_time) {

@@ -25,6 +25,9 @@ int IsoDayOfWeek(double date_time);
 // year's first Thursday.
 int IsoWeekOf(double date_time);
 
+// The local date and time now, to the millisecond.
+double CurrentDateTime();
+
 double FirstOfMonth(double date_time);
 double LastOfMonth(double date_time);  // at 00:00
 double FirstOfWeek(double date_time);  // Monday 00:00
