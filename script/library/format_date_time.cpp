@@ -5,6 +5,7 @@
 
 #include "platform/text_codec.h"
 #include "script/library/date_calc.h"
+#include "script/library/text_functions.h"
 
 namespace tagpress {
 
@@ -164,6 +165,7 @@ class DateTimeWriter {
         default:
           out_ += start;
       }
+      CheckTextSize(out_.size());
     }
   }
 

@@ -18,7 +18,8 @@
 namespace tagpress {
 
 // An empty pattern writes as "c". Throws EConvertError when the value is no
-// date of the years 1 to 9999.
+// date of the years 1 to 9999, and ETagpressError when the text would exceed
+// the library's text limit.
 std::string FormatDateTime(std::string_view pattern, double date_time);
 
 }  // namespace tagpress
