@@ -42,7 +42,9 @@ double ComposeDateTime(double day, double time_of_day) {
   return day < 0 ? day - time_of_day : day + time_of_day;
 }
 
-double DateOf(double date_time) { return DayNumber(date_time) + 0.0; }
+double DateOf(double date_time) {
+  return DayNumber(date_time) + 0.0;  // + 0.0 turns the -0 of a negative value on day 0 into 0
+}
 
 int IsoDayOfWeek(double date_time) {
   // Day 0 (30 December 1899) was a Saturday.
