@@ -12,7 +12,7 @@ namespace tagpress {
 
 namespace {
 
-struct Specifier {
+struct Placeholder {
   bool left_aligned = false;
   int64_t width = -1;      // -1: none
   int64_t precision = -1;  // -1: none
@@ -37,7 +37,7 @@ class Formatter {
         out_ += '%';
         i += 2;
       } else {
-        i = WriteSpecifier(i + 1);
+        i = WritePlaceholder(i + 1);
       }
       CheckTextSize(out_.size());
     }
@@ -75,8 +75,8 @@ class Formatter {
     return std::get<int32_t>(argument);
   }
 
-  size_t WriteSpecifier(size_t at) {
-    Specifier spec;
+  size_t WritePlaceholder(size_t at) {
+    Placeholder placeholder;
     int64_t number = ReadNumber(at);
     if (at < format_.size() && format_[at] == ':') {
       if (number < 0) number = 0;
@@ -86,41 +86,42 @@ class Formatter {
     }
     if (number < 0) {
       if (at < format_.size() && format_[at] == '-') {
-        spec.left_aligned = true;
+        placeholder.left_aligned = true;
         ++at;
       }
       number = ReadNumber(at);
     }
-    spec.width = number;
+    placeholder.width = number;
     if (at < format_.size() && format_[at] == '.') {
       ++at;
-      spec.precision = std::max<int64_t>(ReadNumber(at), 0);
+      placeholder.precision = std::max<int64_t>(ReadNumber(at), 0);
     }
     if (at >= format_.size()) Fail();
-    spec.type = format_[at];
-    if (spec.type >= 'a' && spec.type <= 'z') spec.type = static_cast<char>(spec.type - 32);
-    Pad(Convert(spec), spec);
+    placeholder.type = format_[at];
+    if (placeholder.type >= 'a' && placeholder.type <= 'z')
+      placeholder.type = static_cast<char>(placeholder.type - 32);
+    Pad(Convert(placeholder), placeholder);
     return at + 1;
   }
 
-  std::string Convert(const Specifier& spec) {
-    switch (spec.type) {
+  std::string Convert(const Placeholder& placeholder) {
+    switch (placeholder.type) {
       case 'D':
       case 'U':
       case 'X':
       case 'P':
-        return IntegerText(spec, NextInteger());
+        return IntegerText(placeholder, NextInteger());
       case 'E':
       case 'F':
       case 'G':
       case 'N':
       case 'M':
-        return RealText(spec, NextReal());
+        return RealText(placeholder, NextReal());
       case 'S': {
         const FormatArgument& argument = NextArgument();
         if (!std::holds_alternative<std::string>(argument)) Fail();
         const std::string& text = std::get<std::string>(argument);
-        return spec.precision >= 0 ? LeftBytes(text, spec.precision) : text;
+        return placeholder.precision >= 0 ? LeftBytes(text, placeholder.precision) : text;
       }
       default:
         Fail();
@@ -133,11 +134,11 @@ class Formatter {
     return std::get<double>(argument);
   }
 
-  static std::string IntegerText(const Specifier& spec, int32_t value) {
+  static std::string IntegerText(const Placeholder& placeholder, int32_t value) {
     char buffer[32];
     const auto bits = static_cast<uint32_t>(value);
     bool negative = false;
-    switch (spec.type) {
+    switch (placeholder.type) {
       case 'D':
         negative = value < 0;
         std::snprintf(buffer, sizeof buffer, "%u", negative ? 0u - bits : bits);
@@ -153,14 +154,14 @@ class Formatter {
         return buffer;
     }
     std::string digits = buffer;
-    if (spec.precision > static_cast<int64_t>(digits.size()))
-      digits.insert(0, static_cast<size_t>(spec.precision) - digits.size(), '0');
+    if (placeholder.precision > static_cast<int64_t>(digits.size()))
+      digits.insert(0, static_cast<size_t>(placeholder.precision) - digits.size(), '0');
     return negative ? "-" + digits : digits;
   }
 
-  static std::string RealText(const Specifier& spec, double value) {
-    const auto precision = static_cast<int>(std::min<int64_t>(spec.precision, 1000));
-    switch (spec.type) {
+  static std::string RealText(const Placeholder& placeholder, double value) {
+    const auto precision = static_cast<int>(std::min<int64_t>(placeholder.precision, 1000));
+    switch (placeholder.type) {
       case 'E':
         return FormatExponent(value, precision < 0 ? 15 : precision);
       case 'F':
@@ -174,11 +175,11 @@ class Formatter {
     }
   }
 
-  void Pad(const std::string& text, const Specifier& spec) {
-    const int64_t blanks = spec.width - static_cast<int64_t>(text.size());
-    if (blanks > 0 && !spec.left_aligned) out_.append(static_cast<size_t>(blanks), ' ');
+  void Pad(const std::string& text, const Placeholder& placeholder) {
+    const int64_t blanks = placeholder.width - static_cast<int64_t>(text.size());
+    if (blanks > 0 && !placeholder.left_aligned) out_.append(static_cast<size_t>(blanks), ' ');
     out_ += text;
-    if (blanks > 0 && spec.left_aligned) out_.append(static_cast<size_t>(blanks), ' ');
+    if (blanks > 0 && placeholder.left_aligned) out_.append(static_cast<size_t>(blanks), ' ');
   }
 
   std::string_view format_;

@@ -1,6 +1,6 @@
 #pragma once
 // The format language of the script function Format, for one argument:
-// specifiers %[index:][-][width][.precision]type, where type is one of
+// placeholders %[index:][-][width][.precision]type, where type is one of
 //   d  decimal integer (precision: at least that many digits)
 //   u  unsigned decimal integer (the 32-bit pattern of a negative number)
 //   x  upper-case hexadecimal integer (precision: at least that many digits)
@@ -23,7 +23,7 @@ namespace tagpress {
 
 using FormatArgument = std::variant<int32_t, double, std::string>;
 
-// Throws EConvertError when a specifier is malformed, names an argument that
+// Throws EConvertError when a placeholder is malformed, names an argument that
 // does not exist or does not fit the argument's type (so "%d" of a real and
 // "%s" of an integer fail), and ETagpressError when the result would exceed
 // the library's text limit.

@@ -8,7 +8,7 @@
 namespace tagpress {
 namespace {
 
-TEST(FormatText, Specifiers) {
+TEST(FormatText, Placeholders) {
   struct Case {
     const char* format;
     FormatArgument argument;
@@ -50,7 +50,7 @@ TEST(FormatText, Specifiers) {
   }
 }
 
-TEST(FormatText, MismatchesAndMalformedSpecifiersFail) {
+TEST(FormatText, MismatchesAndMalformedPlaceholdersFail) {
   struct Case {
     const char* format;
     FormatArgument argument;
