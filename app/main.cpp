@@ -16,6 +16,7 @@
 #include "barcode/barcode.h"
 #include "platform/qt/font_substitutions.h"
 #include "platform/qt/printer_service.h"
+#include "print/label_text_context.h"
 #include "data/record_list.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
@@ -55,13 +56,6 @@ void PrintSummary(const tagpress::RunRequest& request, const tagpress::TLabelRec
   }
   if (records.RecordCount() > 5) std::printf("  ...\n");
 }
-
-// Label texts are taken as they stand until the expression context is wired in.
-class PlainTexts : public tagpress::LabelTextExpander {
- public:
-  void SetBarcodeDigits(const std::string&) override {}
-  std::string ExpandExpressions(const std::string& text) override { return text; }
-};
 
 // Progress as one updating line, only when a person watches the terminal.
 void ShowProgress(const std::string& text) {
@@ -113,7 +107,7 @@ int main(int argc, char* argv[]) {
       tagpress::InstallFontSubstitutions();
       tagpress::PrinterService printers;
       tagpress::TBarcode barcode;
-      PlainTexts texts;
+      tagpress::LabelTextContext texts;
       tagpress::UnattendedPrintOptions options;
       options.Printer = OptionValue(command_line.options, "printer");
       options.PdfOutput = OptionValue(command_line.options, "output");
