@@ -1,6 +1,6 @@
 #include "app/unattended_print.h"
 
-#include "platform/qt/page_document.h"
+#include "platform/qt/printer_page_sink.h"
 #include "platform/qt/printer_service.h"
 #include "platform/qt/qt_text.h"
 #include "platform/text_codec.h"
@@ -29,22 +29,20 @@ UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecor
     return result;
   }
 
-  PageDocument document;
-  printers.ConfigureDocument(document);
+  // Straight onto the printer: a long run keeps no recorded pages.
+  PrinterPageSink sink(printers.Printer());
   ComposeJob job;
   job.Template = &tpl;
   job.Records = &records;
-  job.Sink = &document;
+  job.Sink = &sink;
   job.Expander = &expander;
   job.Title = options.Title;
   job.DrawLabel = [&](Surface& surface, const TtgpDrawRec& rec) { DrawLabel(barcode, tpl, surface, rec, false); };
   job.SetStatusText = status;
-  ComposePages(job, ComposeStart{});
-  result.Pages = document.PageCount();
-
-  QString error;
-  if (!printers.PrintAll(document, &error)) {
-    result.Error = GbkFromQString(error);
+  try {
+    result.Pages = ComposePages(job, ComposeStart{}).PageCount;
+  } catch (const ETagpressError& error) {
+    result.Error = error.what();
     return result;
   }
   result.Printed = true;
