@@ -11,6 +11,7 @@
 
 #include "app/app_paths.h"
 #include "app/command_line.h"
+#include "app/eval_command.h"
 #include "app/load_request.h"
 #include "app/unattended_print.h"
 #include "barcode/barcode.h"
@@ -36,6 +37,8 @@ constexpr const char* kUsage =
     "Options:\n"
     "  --printer=NAME  print on this printer (with -p)\n"
     "  --output=FILE   print into a PDF file instead of a printer (with -p)\n"
+    "  --eval=EXPR     evaluate a label expression and print its value\n"
+    "  --digits=D      the barcode digits the expression sees (with --eval)\n"
     "  --summary       report what the command line loaded and end\n"
     "  --help          show this text\n"
     "  --version       show the version\n";
@@ -83,6 +86,12 @@ int main(int argc, char* argv[]) {
   if (command_line.options.count("version")) {
     std::puts("tagpress 1.6.0");
     return 0;
+  }
+  if (auto expression = OptionValue(command_line.options, "eval")) {
+    const tagpress::EvalOutcome outcome =
+        tagpress::EvaluateLabelExpression(*expression, OptionValue(command_line.options, "digits").value_or(""));
+    std::fprintf(outcome.Ok ? stdout : stderr, "%s\n", outcome.Text.c_str());
+    return outcome.Ok ? 0 : 1;
   }
   try {
     tagpress::TBarcodeFile store;
