@@ -10,11 +10,12 @@ source tests/integration/common.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export TAGPRESS_HOME=$work/home QT_QPA_PLATFORM=offscreen
-printf '%-8s %10s %12s %12s\n' records seconds labels/s "peak MB"
+printf '%-8s %10s %10s %12s %12s\n' records wall-s cpu-s labels/cpu-s "peak MB"
 for n in 1000 10000 100000; do
   make_records "$work/data.csv" "$n"
-  /usr/bin/time -f '%e %M' -o "$work/time" \
+  /usr/bin/time -f '%e %U %S %M' -o "$work/time" \
     "$build_dir/app/tagpress" "$work/data.csv" examples/template.bcf -p -h --output="$work/out.pdf"
-  read -r seconds kb < "$work/time"
-  printf '%-8s %10s %12.0f %12.1f\n' "$n" "$seconds" "$(echo "$n / $seconds" | bc -l)" "$(echo "$kb / 1024" | bc -l)"
+  read -r wall user sys kb < "$work/time"
+  cpu=$(echo "$user + $sys" | bc -l)
+  printf '%-8s %10s %10.2f %12.0f %12.1f\n' "$n" "$wall" "$cpu" "$(echo "$n / $cpu" | bc -l)" "$(echo "$kb / 1024" | bc -l)"
 done
