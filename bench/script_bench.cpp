@@ -31,7 +31,8 @@ BENCHMARK(BM_EvaluateBarcodeDigits);
 BENCHMARK(BM_EvaluateText);
 
 void BM_Lex(benchmark::State& state) {
-  const std::string text = "private function __exp_comput as variant\r\n  Result=" + GBK("条码数字") + "+1\r\nend function";
+  const std::string text =
+      "private function __exp_comput as variant\r\n  Result=" + GBK("条码数字") + "+1\r\nend function";
   TkxScriptWordParse lexer;
   for (auto _ : state) benchmark::DoNotOptimize(lexer.Parse(text));
   state.SetItemsProcessed(state.iterations());

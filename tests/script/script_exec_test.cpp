@@ -22,10 +22,17 @@ class TTestFunctions final : public TkxCustomFunctions {
     const int count = params ? params->Count() : 0;
     if (!function || count < function->MinParams) return false;
     switch (function->Id) {
-      case 1: func_result_ = ValueMultiply(params->Items(0).GetValue(), TkxValue::FromInteger(2)); return true;
-      case 2: func_result_ = TkxValue::FromInteger(42); return true;
-      case 3: return false;
-      case 4: logged.push_back(params->Items(0).AsString()); return true;
+      case 1:
+        func_result_ = ValueMultiply(params->Items(0).GetValue(), TkxValue::FromInteger(2));
+        return true;
+      case 2:
+        func_result_ = TkxValue::FromInteger(42);
+        return true;
+      case 3:
+        return false;
+      case 4:
+        logged.push_back(params->Items(0).AsString());
+        return true;
     }
     return false;
   }
@@ -182,10 +189,11 @@ TEST_F(Executor, ForLoops) {
     EXPECT_EQ(result.AsString(), cases[i].result);
   }
   // The pass count is fixed before the first pass; the variable keeps the last value.
-  EXPECT_EQ(Run("function f as integer\r\ndim i\r\nfor i = 1 to 3\r\n  i = 10\r\n  Result = Result + 1\r\nnext\r\n"
-                "end")
-                .AsInteger(),
-            3);
+  EXPECT_EQ(
+      Run("function f as integer\r\ndim i\r\nfor i = 1 to 3\r\n  i = 10\r\n  Result = Result + 1\r\nnext\r\n"
+          "end")
+          .AsInteger(),
+      3);
   EXPECT_EQ(Run("function f\r\ndim i\r\nfor i = 1 to 3\r\nnext\r\nResult = i\r\nend").AsInteger(), 3);
   EXPECT_EQ(RunError("function f\r\nfor j = 1 to 3\r\nnext\r\nend"),
             RuntimeMessage("f", 101, GBK("FOR 语句中的循环变量只能是局部变量，请先定义变量 <j>")));
@@ -198,21 +206,26 @@ TEST_F(Executor, FlowControl) {
   };
   const Case cases[] = {
       /* 0 */ {"Result = 1\r\nbreak\r\nResult = 2", "1"},  // BREAK outside a loop ends the function
-      /* 1 */ {"dim i\r\nfor i = 1 to 10\r\n  if i = 3 then break\r\n  Result = i\r\nnext\r\nResult = Result * 10",
-               "20"},
-      /* 2 */ {"dim i\r\nResult = 0\r\nfor i = 1 to 4\r\n  if i mod 2 = 0 then continue\r\n  Result = Result + i\r\n"
-               "next",
-               "4"},
-      /* 3 */ {"dim i\r\ni = 0\r\nwhile i < 5\r\n  i = i + 1\r\n  if i = 4 then exit\r\nwend\r\nResult = 99\r\n"
-               "Result = i",
-               ""},
+                                                           /* 1 */
+      {"dim i\r\nfor i = 1 to 10\r\n  if i = 3 then break\r\n  Result = i\r\nnext\r\nResult = Result * 10",
+       "20"},
+      /* 2 */
+      {"dim i\r\nResult = 0\r\nfor i = 1 to 4\r\n  if i mod 2 = 0 then continue\r\n  Result = Result + i\r\n"
+       "next",
+       "4"},
+      /* 3 */
+      {"dim i\r\ni = 0\r\nwhile i < 5\r\n  i = i + 1\r\n  if i = 4 then exit\r\nwend\r\nResult = 99\r\n"
+       "Result = i",
+       ""},
       /* 4 */ {"dim i\r\ni = 0\r\nwhile i < 5\r\n  i = i + 1\r\nwend\r\nResult = i", "5"},
       /* 5 */ {"case 2\r\n  1, 2: Result = 'first'\r\n  2, 3: Result = 'second'\r\nendcase", "first"},
       /* 6 */ {"case 2\r\n  else\r\n  Result = 'else'\r\n  2: Result = 'two'\r\nendcase", "else"},
       /* 7 */ {"case 9\r\n  1: Result = 'one'\r\nendcase", ""},
-      /* 8 */ {"try\r\n  x = undefinedname\r\nexcept\r\n  Result = 1\r\n  Result = 2\r\nendtry\r\nResult = 3", "1"},
-      /* 9 */ {"try\r\n  Result = 1 \\ 0\r\nexcept\r\n  Result = 'caught'\r\nendtry\r\nResult = Result + '!'",
-               "caught!"},
+      /* 8 */
+      {"try\r\n  x = undefinedname\r\nexcept\r\n  Result = 1\r\n  Result = 2\r\nendtry\r\nResult = 3", "1"},
+      /* 9 */
+      {"try\r\n  Result = 1 \\ 0\r\nexcept\r\n  Result = 'caught'\r\nendtry\r\nResult = Result + '!'",
+       "caught!"},
       /* 10 */ {"if 1 < 2 then\r\n  Result = 'yes'\r\nelse\r\n  Result = 'no'\r\nendif", "yes"},
       /* 11 */ {"if 'false' then\r\n  Result = 'yes'\r\nelse\r\n  Result = 'no'\r\nendif", "no"},
       /* 12 */ {"Log('a')\r\nLog('b')\r\nResult = 'logged'", "logged"},
@@ -233,10 +246,14 @@ TEST_F(Executor, TryFinallyRunsAndPassesTheErrorOn) {
 }
 
 TEST_F(Executor, RuntimeErrors) {
-  EXPECT_EQ(RunError("function f\r\nnobody = 1\r\nend"), RuntimeMessage("f", 1, GBK("未定义的变量< nobody >！")));
-  EXPECT_EQ(RunError("function f\r\ng(1) = 1\r\nend"), RuntimeMessage("f", 103, GBK("不能给函数< g >赋值！")));
-  EXPECT_EQ(RunError("function f\r\nnoproc(1)\r\nend"), RuntimeMessage("f", 5, GBK("函数/过程< noproc >调用出错！")));
-  EXPECT_EQ(RunError("function f\r\nmacro\r\nend"), RuntimeMessage("f", 5, GBK("函数/过程< macro >调用出错！")));
+  EXPECT_EQ(RunError("function f\r\nnobody = 1\r\nend"),
+            RuntimeMessage("f", 1, GBK("未定义的变量< nobody >！")));
+  EXPECT_EQ(RunError("function f\r\ng(1) = 1\r\nend"),
+            RuntimeMessage("f", 103, GBK("不能给函数< g >赋值！")));
+  EXPECT_EQ(RunError("function f\r\nnoproc(1)\r\nend"),
+            RuntimeMessage("f", 5, GBK("函数/过程< noproc >调用出错！")));
+  EXPECT_EQ(RunError("function f\r\nmacro\r\nend"),
+            RuntimeMessage("f", 5, GBK("函数/过程< macro >调用出错！")));
   EXPECT_EQ(RunError("function f\r\ndim a\r\ndim A\r\nend"), GBK("变量< A >已经定义！"));
   EXPECT_THROW(Run("function f\r\nif Null then x = 1\r\nend"), EConvertError);
   try {
@@ -259,9 +276,10 @@ TEST_F(Executor, OnErrorCanKeepTheFlowGoing) {
     can_stop = false;
   };
   // With CanStop cleared the EXCEPT block runs to its end.
-  EXPECT_EQ(Run("function f\r\ntry\r\n  x = nobody\r\nexcept\r\n  Result = 1\r\n  Result = 2\r\nendtry\r\nend")
-                .AsInteger(),
-            2);
+  EXPECT_EQ(
+      Run("function f\r\ntry\r\n  x = nobody\r\nexcept\r\n  Result = 1\r\n  Result = 2\r\nendtry\r\nend")
+          .AsInteger(),
+      2);
   EXPECT_EQ(codes, std::vector<int>{1});
 }
 

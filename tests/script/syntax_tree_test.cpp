@@ -9,8 +9,8 @@ namespace tagpress {
 namespace {
 
 std::string OperatorName(int code) {
-  static const char* const kNames[] = {"?",  "+", "-",  "*",  "/",  "mod", "^",   "and", "or",  "not", ">",
-                                       "<",  "=", ">=", "<=", "<>", "?",   "xor", "shr", "shl", "\\",  "in"};
+  static const char* const kNames[] = {"?", "+", "-",  "*",  "/",  "mod", "^",   "and", "or",  "not", ">",
+                                       "<", "=", ">=", "<=", "<>", "?",   "xor", "shr", "shl", "\\",  "in"};
   return code >= 0 && code <= 21 ? kNames[code] : "?";
 }
 
@@ -33,12 +33,15 @@ std::string Show(const TSyntaxTreeNode* node) {
     case ekOperator: {
       std::string right = Show(node->Child2);
       if (node->Child2) {
-        for (const TSyntaxTreeNode* more = node->Child2->Next; more; more = more->Next) right += " " + Show(more);
+        for (const TSyntaxTreeNode* more = node->Child2->Next; more; more = more->Next)
+          right += " " + Show(more);
       }
       return "(" + OperatorName(node->Code) + " " + Show(node->Child1) + " " + right + ")";
     }
-    case ekLiteral: return node->Text + ":" + std::to_string(node->Code);
-    case ekIdentifier: return node->Text;
+    case ekLiteral:
+      return node->Text + ":" + std::to_string(node->Code);
+    case ekIdentifier:
+      return node->Text;
     default: {
       std::string out = node->Text + "(" + ShowList(node->Child1) + ")";
       for (const TSyntaxTreeNode* property = node->Child2; property; property = property->Child2) {
@@ -146,14 +149,14 @@ TEST(SyntaxTree, NoTokens) {
 
 TEST(SyntaxTree, StatementShapes) {
   TkxScriptWordParse lexer;
-  ASSERT_TRUE(lexer.Parse(
-      "IF a THEN x = 1\r\n"
-      "FOR i = 3 DOWNTO 1\r\n  p(i)\r\nNEXT\r\n"
-      "DIM u, v AS integer\r\n"
-      "CASE k\r\n  1, 2: y = 1\r\n  ELSE\r\n  y = 2\r\nENDCASE\r\n"
-      "TRY\r\n  z\r\nFINALLY\r\n  w\r\nENDTRY\r\n"
-      "o.m(1)\r\n"
-      "END\r\nignored = 1"));
+  ASSERT_TRUE(
+      lexer.Parse("IF a THEN x = 1\r\n"
+                  "FOR i = 3 DOWNTO 1\r\n  p(i)\r\nNEXT\r\n"
+                  "DIM u, v AS integer\r\n"
+                  "CASE k\r\n  1, 2: y = 1\r\n  ELSE\r\n  y = 2\r\nENDCASE\r\n"
+                  "TRY\r\n  z\r\nFINALLY\r\n  w\r\nENDTRY\r\n"
+                  "o.m(1)\r\n"
+                  "END\r\nignored = 1"));
   TkxSyntaxTree tree;
   const TSyntaxTreeNode* s = tree.ParseStatements(lexer);
   ASSERT_NE(s, nullptr);
@@ -188,9 +191,9 @@ TEST(SyntaxTree, StatementShapes) {
 
 std::string SyntaxMessage(const std::string& function, const std::string& expected, int line, int column,
                           const std::string& content) {
-  return GBK("语法分析错误！") + "\r\n" + GBK("函数/过程：") + function + "\r\n\r\n" + GBK("脚本语法错！") + "\r\n" +
-         GBK("期待的是：") + expected + "\r\n" + GBK("出错位置：第") + std::to_string(line) + GBK("行,第") +
-         std::to_string(column) + GBK("位") + "\r\n" + GBK("出错内容：") + content;
+  return GBK("语法分析错误！") + "\r\n" + GBK("函数/过程：") + function + "\r\n\r\n" + GBK("脚本语法错！") +
+         "\r\n" + GBK("期待的是：") + expected + "\r\n" + GBK("出错位置：第") + std::to_string(line) +
+         GBK("行,第") + std::to_string(column) + GBK("位") + "\r\n" + GBK("出错内容：") + content;
 }
 
 std::string ParseError(const std::string& text, bool as_function) {
@@ -249,11 +252,12 @@ TEST(SyntaxTree, WrongFunctionStartIsAPlainError) {
 TEST(SyntaxTree, DeepNestingIsRefusedNotCrashed) {
   const std::string texts[] = {
       std::string(100000, '(') + "1",
-      "1" + [] {
-        std::string s;
-        for (int i = 0; i < 50000; ++i) s += "+1";
-        return s;
-      }(),
+      "1" +
+          [] {
+            std::string s;
+            for (int i = 0; i < 50000; ++i) s += "+1";
+            return s;
+          }(),
       [] {
         std::string s;
         for (int i = 0; i < 50000; ++i) s += "not ";
@@ -273,7 +277,8 @@ TEST(SyntaxTree, DeepNestingIsRefusedNotCrashed) {
   for (size_t i = 0; i < std::size(texts); ++i) {
     SCOPED_TRACE(i);
     const std::string message = ParseError("r=" + texts[i], false);
-    EXPECT_TRUE(message.find("256") != std::string::npos || message.find("1024") != std::string::npos) << message;
+    EXPECT_TRUE(message.find("256") != std::string::npos || message.find("1024") != std::string::npos)
+        << message;
   }
   // Nesting below the limits parses.
   EXPECT_EQ(ParseExpression(std::string(200, '(') + "1" + std::string(200, ')')), "1:1");
