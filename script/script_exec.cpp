@@ -87,6 +87,9 @@ bool TkxScriptExec::Evaluate(std::string_view expr) {
 
 void TkxScriptExec::Execute(const TkxSyntaxTree& tree, TkxScriptVariants* args,
                             TkxScriptVariants* context_vars) {
+  // A host handler that starts another run on this executor while it runs
+  // would free the variables the outer run is working on.
+  if (tree_) throw EScriptError(GBK("脚本正在执行，不能重入！"));
   // The tree belongs to the caller: never keep it past this run.
   TRestore<const TkxSyntaxTree*> tree_guard(tree_, &tree);
   args_ = args;

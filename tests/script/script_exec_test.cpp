@@ -264,6 +264,24 @@ TEST_F(Executor, RuntimeErrors) {
   }
 }
 
+TEST_F(Executor, ARunStartedFromAHandlerIsRefused) {
+  std::string inner_error;
+  exec.OnAction = [&](TkxScriptExec& sender, TkxActionType, TkxHostObject*, const std::string&,
+                      TkxScriptVariants*, TkxScriptVar& value, bool& succeed) {
+    try {
+      sender.Evaluate("1");
+    } catch (const EScriptError& error) {
+      inner_error = error.what();
+    }
+    value.SetValue(TkxValue::FromInteger(1));
+    succeed = true;
+  };
+  EXPECT_EQ(Run("function f\r\ndim a\r\na = 2\r\nResult = a + hostvalue\r\nend").AsInteger(), 3);
+  EXPECT_EQ(inner_error, GBK("脚本正在执行，不能重入！") + "\r\n1");
+  exec.OnAction = nullptr;
+  EXPECT_TRUE(exec.Evaluate("1"));  // the executor is usable again after the run
+}
+
 TEST_F(Executor, MacroThatRunsItselfIsRefused) {
   globals.Add("m").SetValue(TkxValue::FromString("macro(m)"));
   EXPECT_THROW(Run("function f\r\nmacro(m)\r\nend"), EScriptError);
