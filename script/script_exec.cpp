@@ -23,11 +23,21 @@ std::string Bracketed(const std::string& format, std::string_view name) {
 // The value a declared type starts with.
 void StoreDefault(TkxScriptVar& variable, TkxVarKind code) {
   switch (code) {
-    case vkVariant: variable.SetValue(TkxValue::Null()); break;
-    case vkString: variable.SetValue(TkxValue::FromString(std::string())); break;
-    case vkBoolean: variable.SetValue(TkxValue::FromBoolean(false)); break;
-    case vkObject: variable.SetObject(nullptr); break;
-    default: variable.SetValue(TkxValue::FromInteger(0)); break;
+    case vkVariant:
+      variable.SetValue(TkxValue::Null());
+      break;
+    case vkString:
+      variable.SetValue(TkxValue::FromString(std::string()));
+      break;
+    case vkBoolean:
+      variable.SetValue(TkxValue::FromBoolean(false));
+      break;
+    case vkObject:
+      variable.SetObject(nullptr);
+      break;
+    default:
+      variable.SetValue(TkxValue::FromInteger(0));
+      break;
   }
 }
 
@@ -75,7 +85,11 @@ bool TkxScriptExec::Evaluate(std::string_view expr) {
   }
 }
 
-void TkxScriptExec::Execute(const TkxSyntaxTree& tree, TkxScriptVariants* args, TkxScriptVariants* context_vars) {
+void TkxScriptExec::Execute(const TkxSyntaxTree& tree, TkxScriptVariants* args,
+                            TkxScriptVariants* context_vars) {
+  // A host handler that starts another run on this executor while it runs
+  // would free the variables the outer run is working on.
+  if (tree_) throw EScriptError(GBK("脚本正在执行，不能重入！"));
   // The tree belongs to the caller: never keep it past this run.
   TRestore<const TkxSyntaxTree*> tree_guard(tree_, &tree);
   args_ = args;
@@ -122,16 +136,33 @@ void TkxScriptExec::RunStatements() {
     const Node* node = current_;
     if (node->NodeClass != ncStatement) RuntimeError(101, GBK("脚本语法错！"));
     switch (node->NodeKind) {
-      case skIf: ExecIf(node); break;
-      case skFor: ExecFor(node); break;
-      case skWhile: ExecWhile(node); break;
-      case skDim: ExecDim(node); break;
-      case skCase: ExecCase(node); break;
-      case skAssign: ExecAssign(node); break;
-      case skCall: ExecCall(node); break;
+      case skIf:
+        ExecIf(node);
+        break;
+      case skFor:
+        ExecFor(node);
+        break;
+      case skWhile:
+        ExecWhile(node);
+        break;
+      case skDim:
+        ExecDim(node);
+        break;
+      case skCase:
+        ExecCase(node);
+        break;
+      case skAssign:
+        ExecAssign(node);
+        break;
+      case skCall:
+        ExecCall(node);
+        break;
       case skTryExcept:
-      case skTryFinally: ExecTry(node); break;
-      default: RuntimeError(101, GBK("脚本语法错！"));
+      case skTryFinally:
+        ExecTry(node);
+        break;
+      default:
+        RuntimeError(101, GBK("脚本语法错！"));
     }
     if (flow_state_ != fsNormal) break;
   }
@@ -235,7 +266,8 @@ void TkxScriptExec::ExecFor(const Node* node) {
   const int64_t last = ValueToInteger(end.Value());
   const bool upward = node->Code == kForTo;
   // Counted in 64 bits: the loop over the whole 32-bit range does not overflow.
-  const int64_t passes = upward ? (last >= first ? last - first + 1 : 0) : (first >= last ? first - last + 1 : 0);
+  const int64_t passes =
+      upward ? (last >= first ? last - first + 1 : 0) : (first >= last ? first - last + 1 : 0);
   for (int64_t pass = 0; pass < passes; ++pass) {
     const int64_t value = upward ? first + pass : first - pass;
     variable->SetValue(TkxValue::FromInteger(static_cast<int32_t>(value)));
@@ -336,7 +368,8 @@ void TkxScriptExec::StoreThroughChain(const Node* node, const TkxScriptVar& valu
     base = Lookup(name);
     if (!base) {
       base = &fresh;
-      if (!AskHost(atReadVar, name, fresh, nullptr, nullptr) && !AskHost(atGetFunc, name, fresh, nullptr, nullptr)) {
+      if (!AskHost(atReadVar, name, fresh, nullptr, nullptr) &&
+          !AskHost(atGetFunc, name, fresh, nullptr, nullptr)) {
         RuntimeError(1, Bracketed(GBK("未定义的变量< %s >！"), name));
       }
     }
@@ -358,7 +391,8 @@ void TkxScriptExec::StoreThroughChain(const Node* node, const TkxScriptVar& valu
     TkxScriptVariants args;
     EvalList(property->Child1, args);
     if (!AskHost(atObjRead, property->Text, step, &args, object)) {
-      RuntimeError(3, GBK("类<") + ClassNameOf(object) + ">" + Bracketed(GBK("未知的对象属性调用< %s >！"), property->Text));
+      RuntimeError(3, GBK("类<") + ClassNameOf(object) + ">" +
+                          Bracketed(GBK("未知的对象属性调用< %s >！"), property->Text));
     }
     object = step.AsObject();
   }
@@ -378,13 +412,15 @@ void TkxScriptExec::CallMethod(const Node* node, TkxScriptVariants& args) {
   if (!node->Child1) {
     if (TkxScriptVar* found = Lookup(name)) {
       target.Assign(found);
-    } else if (!AskHost(atReadVar, name, target, &args, nullptr) && !AskHost(atGetFunc, name, target, &args, nullptr)) {
+    } else if (!AskHost(atReadVar, name, target, &args, nullptr) &&
+               !AskHost(atGetFunc, name, target, &args, nullptr)) {
       RuntimeError(1, GBK("变量 ") + name + GBK("不存在！") + "\r\nVariant " + name + " not exists!");
     }
   } else if (!AskHost(atGetFunc, name, target, &args, nullptr)) {
     RuntimeError(2, GBK("函数 ") + name + GBK("未定义！") + "\r\nFunction " + name + " not exists!");
   }
-  const std::string not_object = name + GBK(":只有对象变量才能拥有属性！") + "\r\nOnly ObjectVariant can use property!";
+  const std::string not_object =
+      name + GBK(":只有对象变量才能拥有属性！") + "\r\nOnly ObjectVariant can use property!";
   if (target.Kind() != vkObject) RuntimeError(101, not_object);
   const Node* property = node->Child2;
   for (; property->Child2; property = property->Child2) {
@@ -527,7 +563,8 @@ void TkxScriptExec::EvalName(const Node* node, TkxScriptVar& target) {
     if (TkxScriptVar* variable = Lookup(name)) {
       target.Assign(variable);
     } else if (UseStdFuncLib && Library().HasFunction(name)) {
-      if (!Library().CallFunction(name, nullptr)) RuntimeError(5, Bracketed(GBK("函数/过程< %s >调用出错！"), name));
+      if (!Library().CallFunction(name, nullptr))
+        RuntimeError(5, Bracketed(GBK("函数/过程< %s >调用出错！"), name));
       target.SetValue(Library().FuncResult());
     } else if (!AskHost(atReadVar, name, target, nullptr, nullptr) &&
                !AskHost(atGetFunc, name, target, nullptr, nullptr)) {
@@ -537,7 +574,8 @@ void TkxScriptExec::EvalName(const Node* node, TkxScriptVar& target) {
     TkxScriptVariants args;
     EvalList(node->Child1, args);
     if (UseStdFuncLib && Library().HasFunction(name)) {
-      if (!Library().CallFunction(name, &args)) RuntimeError(5, Bracketed(GBK("函数/过程< %s >调用出错！"), name));
+      if (!Library().CallFunction(name, &args))
+        RuntimeError(5, Bracketed(GBK("函数/过程< %s >调用出错！"), name));
       target.SetValue(Library().FuncResult());
     } else if (!AskHost(atGetFunc, name, target, &args, nullptr)) {
       RuntimeError(2, Bracketed(GBK("未知函数/过程调用< %s >！"), name));
@@ -548,10 +586,12 @@ void TkxScriptExec::EvalName(const Node* node, TkxScriptVar& target) {
 
 void TkxScriptExec::ReadChain(const Node* base, TkxScriptVar& target) {
   if (target.Kind() != vkObject) RuntimeError(100, GBK("非对象变量拥有属性列表！"));
-  if (!target.AsObject()) RuntimeError(103, Bracketed(GBK("无效对象变量< %s >访问，对象为nil！"), base->Text));
+  if (!target.AsObject())
+    RuntimeError(103, Bracketed(GBK("无效对象变量< %s >访问，对象为nil！"), base->Text));
   TkxScriptVar value;
   value.SetObject(target.AsObject());
-  for (const Node* property = base->Child2; property && value.Kind() == vkObject; property = property->Child2) {
+  for (const Node* property = base->Child2; property && value.Kind() == vkObject;
+       property = property->Child2) {
     TkxHostObject* object = value.AsObject();
     value.Clear();
     TkxScriptVariants args;
@@ -582,7 +622,8 @@ void TkxScriptExec::EvalOperator(const Node* node, TkxScriptVar& target) {
     TkxScriptVariants elements;
     EvalList(node->Child2, elements);
     bool found = false;
-    for (int i = 0; i < elements.Count() && !found; ++i) found = ValuesEqual(elements.Items(i).Value(), left.Value());
+    for (int i = 0; i < elements.Count() && !found; ++i)
+      found = ValuesEqual(elements.Items(i).Value(), left.Value());
     target.SetValue(TkxValue::FromBoolean(found));
     return;
   }
@@ -594,10 +635,18 @@ void TkxScriptExec::EvalOperator(const Node* node, TkxScriptVar& target) {
   const bool right_object = right.Kind() == vkObject;
   if (left_object != right_object) RuntimeError(1001, GBK("表达式中变量类型不一致，其中有对象的算术运算"));
   switch (op) {
-    case opAdd: target.SetValue(ValueAdd(left.GetValue(), right.GetValue())); break;
-    case opSub: target.SetValue(ValueSubtract(left.GetValue(), right.GetValue())); break;
-    case opMul: target.SetValue(ValueMultiply(left.GetValue(), right.GetValue())); break;
-    case opDiv: target.SetValue(ValueDivide(left.GetValue(), right.GetValue())); break;
+    case opAdd:
+      target.SetValue(ValueAdd(left.GetValue(), right.GetValue()));
+      break;
+    case opSub:
+      target.SetValue(ValueSubtract(left.GetValue(), right.GetValue()));
+      break;
+    case opMul:
+      target.SetValue(ValueMultiply(left.GetValue(), right.GetValue()));
+      break;
+    case opDiv:
+      target.SetValue(ValueDivide(left.GetValue(), right.GetValue()));
+      break;
     case opMod: {
       const int32_t x = left.AsInteger();
       const int32_t y = right.AsInteger();
@@ -632,7 +681,9 @@ void TkxScriptExec::EvalOperator(const Node* node, TkxScriptVar& target) {
         target.SetValue(TkxValue::FromInteger(op == opAnd ? (x & y) : (x | y)));
       }
       break;
-    case opXor: target.SetValue(TkxValue::FromInteger(left.AsInteger() ^ right.AsInteger())); break;
+    case opXor:
+      target.SetValue(TkxValue::FromInteger(left.AsInteger() ^ right.AsInteger()));
+      break;
     case opShr:
     case opShl: {
       const auto x = static_cast<uint32_t>(left.AsInteger());
@@ -654,12 +705,24 @@ void TkxScriptExec::EvalOperator(const Node* node, TkxScriptVar& target) {
       }
       bool result = false;
       switch (op) {
-        case opGreater: result = order > 0; break;
-        case opLess: result = order < 0; break;
-        case opEqual: result = order == 0; break;
-        case opGreaterEqual: result = order >= 0; break;
-        case opLessEqual: result = order <= 0; break;
-        default: result = order != 0; break;
+        case opGreater:
+          result = order > 0;
+          break;
+        case opLess:
+          result = order < 0;
+          break;
+        case opEqual:
+          result = order == 0;
+          break;
+        case opGreaterEqual:
+          result = order >= 0;
+          break;
+        case opLessEqual:
+          result = order <= 0;
+          break;
+        default:
+          result = order != 0;
+          break;
       }
       target.SetValue(TkxValue::FromBoolean(result));
       break;

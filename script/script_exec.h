@@ -17,13 +17,13 @@ namespace tagpress {
 
 // What the executor asks its host through OnAction.
 enum TkxActionType : uint8_t {
-  atReadVar = 0,     // a name used as a value is no variable; AValue receives the value
-  atWriteVar = 1,    // an assignment targets a name that is no variable; AValue holds the value
-  atDoProc = 2,      // a call statement names a procedure; AParams holds the arguments
-  atGetFunc = 3,     // a name is used as a function; AValue receives the result
-  atObjRead = 4,     // a property of a host object is read
-  atObjWrite = 5,    // a property of a host object is written
-  atObjMethod = 6,   // a method of a host object is called as a statement
+  atReadVar = 0,    // a name used as a value is no variable; AValue receives the value
+  atWriteVar = 1,   // an assignment targets a name that is no variable; AValue holds the value
+  atDoProc = 2,     // a call statement names a procedure; AParams holds the arguments
+  atGetFunc = 3,    // a name is used as a function; AValue receives the result
+  atObjRead = 4,    // a property of a host object is read
+  atObjWrite = 5,   // a property of a host object is written
+  atObjMethod = 6,  // a method of a host object is called as a statement
 };
 
 enum TkxFlowState : uint8_t { fsNormal = 0, fsBreak = 1, fsContinue = 2, fsExit = 3 };

@@ -12,22 +12,38 @@ namespace tagpress {
 
 const char* VarTypeName(TVarType type) {
   switch (type) {
-    case TVarType::Empty: return "Empty";
-    case TVarType::Null: return "Null";
-    case TVarType::Smallint: return "Smallint";
-    case TVarType::Integer: return "Integer";
-    case TVarType::Single: return "Single";
-    case TVarType::Double: return "Double";
-    case TVarType::Currency: return "Currency";
-    case TVarType::Date: return "Date";
-    case TVarType::String: return "String";
-    case TVarType::Boolean: return "Boolean";
-    case TVarType::ShortInt: return "ShortInt";
-    case TVarType::Byte: return "Byte";
-    case TVarType::Word: return "Word";
-    case TVarType::LongWord: return "LongWord";
-    case TVarType::Int64: return "Int64";
-    case TVarType::Array: return "Array Variant";
+    case TVarType::Empty:
+      return "Empty";
+    case TVarType::Null:
+      return "Null";
+    case TVarType::Smallint:
+      return "Smallint";
+    case TVarType::Integer:
+      return "Integer";
+    case TVarType::Single:
+      return "Single";
+    case TVarType::Double:
+      return "Double";
+    case TVarType::Currency:
+      return "Currency";
+    case TVarType::Date:
+      return "Date";
+    case TVarType::String:
+      return "String";
+    case TVarType::Boolean:
+      return "Boolean";
+    case TVarType::ShortInt:
+      return "ShortInt";
+    case TVarType::Byte:
+      return "Byte";
+    case TVarType::Word:
+      return "Word";
+    case TVarType::LongWord:
+      return "LongWord";
+    case TVarType::Int64:
+      return "Int64";
+    case TVarType::Array:
+      return "Array Variant";
   }
   return "Unknown";
 }

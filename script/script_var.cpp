@@ -18,13 +18,19 @@ TkxVarKind KindOfValue(const TkxValue& value) {
     case TVarType::Byte:
     case TVarType::Word:
     case TVarType::LongWord:
-    case TVarType::Int64: return vkInteger;
-    case TVarType::String: return vkString;
-    case TVarType::Boolean: return vkBoolean;
-    case TVarType::Date: return vkDateTime;
+    case TVarType::Int64:
+      return vkInteger;
+    case TVarType::String:
+      return vkString;
+    case TVarType::Boolean:
+      return vkBoolean;
+    case TVarType::Date:
+      return vkDateTime;
     case TVarType::Double:
-    case TVarType::Currency: return vkFloat;
-    default: return vkVariant;
+    case TVarType::Currency:
+      return vkFloat;
+    default:
+      return vkVariant;
   }
 }
 
@@ -35,8 +41,8 @@ TkxVarKind TypeCodeOfName(std::string_view type_name) {
     TkxVarKind kind;
   };
   static constexpr Entry kTypes[] = {
-      {"INTEGER", vkInteger}, {"INT", vkInteger},       {"STRING", vkString},     {"BOOL", vkBoolean},
-      {"BOOLEAN", vkBoolean}, {"DATE", vkDateTime},     {"TIME", vkDateTime},     {"DATETIME", vkDateTime},
+      {"INTEGER", vkInteger}, {"INT", vkInteger},   {"STRING", vkString}, {"BOOL", vkBoolean},
+      {"BOOLEAN", vkBoolean}, {"DATE", vkDateTime}, {"TIME", vkDateTime}, {"DATETIME", vkDateTime},
       {"FLOAT", vkFloat},     {"DOUBLE", vkFloat},
   };
   for (const Entry& entry : kTypes) {

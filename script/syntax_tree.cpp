@@ -12,15 +12,21 @@ namespace {
 // Operators of each binding level, loosest first; level 7 is the primary.
 bool IsOperatorOfLevel(int16_t op, int level) {
   switch (level) {
-    case 1: return op == opAnd || op == opOr || op == opNot;
+    case 1:
+      return op == opAnd || op == opOr || op == opNot;
     case 2:
       return op == opEqual || op == opNotEqual || op == opLess || op == opGreater || op == opLessEqual ||
              op == opGreaterEqual || op == opIn;
-    case 3: return op == opAdd || op == opSub;
-    case 4: return op == opMod;
-    case 5: return op == opMul || op == opDiv || op == opIntDiv;
-    case 6: return op == opXor || op == opShr || op == opShl;
-    default: return false;
+    case 3:
+      return op == opAdd || op == opSub;
+    case 4:
+      return op == opMod;
+    case 5:
+      return op == opMul || op == opDiv || op == opIntDiv;
+    case 6:
+      return op == opXor || op == opShr || op == opShl;
+    default:
+      return false;
   }
 }
 
@@ -82,7 +88,8 @@ void TkxSyntaxTree::Fail(const std::string& expected) const {
   position.replace(position.find("%d"), 2, std::to_string(current_.Column));
   const std::string detail = GBK("脚本语法错！") + "\r\n" + GBK("期待的是：") + expected + "\r\n" + position +
                              "\r\n" + GBK("出错内容：") + current_.Text;
-  throw EScriptError(GBK("语法分析错误！") + "\r\n" + GBK("函数/过程：") + FunctionName() + "\r\n\r\n" + detail);
+  throw EScriptError(GBK("语法分析错误！") + "\r\n" + GBK("函数/过程：") + FunctionName() + "\r\n\r\n" +
+                     detail);
 }
 
 std::string TkxSyntaxTree::ExpectKind(uint8_t kind) {
@@ -231,13 +238,20 @@ TSyntaxTreeNode* TkxSyntaxTree::Statement() {
   if (current_.Kind == wtIdentifier) return AssignmentOrCall();
   if (current_.Kind != wtReserved) return nullptr;
   switch (current_.Code) {
-    case rwIf: return IfStatement();
-    case rwWhile: return WhileStatement();
-    case rwFor: return ForStatement();
-    case rwDim: return DimStatement();
-    case rwCase: return CaseStatement();
-    case rwTry: return TryStatement();
-    default: return nullptr;
+    case rwIf:
+      return IfStatement();
+    case rwWhile:
+      return WhileStatement();
+    case rwFor:
+      return ForStatement();
+    case rwDim:
+      return DimStatement();
+    case rwCase:
+      return CaseStatement();
+    case rwTry:
+      return TryStatement();
+    default:
+      return nullptr;
   }
 }
 

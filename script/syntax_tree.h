@@ -15,7 +15,7 @@ enum TNodeClass : uint8_t {
   ncFunction = 0,   // function or return type
   ncStatement = 1,  // statement, CASE branch, property element
   ncExpression = 2,
-  ncName = 5,       // parameter or DIM name
+  ncName = 5,  // parameter or DIM name
   ncParamType = 6,
 };
 
@@ -92,7 +92,9 @@ class TkxSyntaxTree {
 
   bool IsEmpty() const { return nodes_.empty(); }
   // The first node created (the function node, or the first statement).
-  TSyntaxTreeNode* Root() const { return nodes_.empty() ? nullptr : const_cast<TSyntaxTreeNode*>(&nodes_.front()); }
+  TSyntaxTreeNode* Root() const {
+    return nodes_.empty() ? nullptr : const_cast<TSyntaxTreeNode*>(&nodes_.front());
+  }
   // The name of the root function, empty when the root is no function.
   const std::string& FunctionName() const;
   void Clear();

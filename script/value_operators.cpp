@@ -15,27 +15,34 @@ using C = TOperandClass;
 
 // Rows: left operand class, columns: right operand class, both in the order
 // Empty, Null, Integer, Real, Currency, String, Boolean, Date, Int64.
+constexpr C kE = C::Empty, kN = C::Null, kI = C::Integer, kR = C::Real, kC = C::Currency, kS = C::String,
+            kB = C::Boolean, kD = C::Date, kL = C::Int64;
+// clang-format off
 constexpr TOperandClass kOperationClass[9][9] = {
-    /* Empty    */ {C::Empty, C::Null, C::Integer, C::Real, C::Currency, C::String, C::Boolean, C::Date, C::Int64},
-    /* Null     */ {C::Null, C::Null, C::Null, C::Null, C::Null, C::Null, C::Null, C::Null, C::Null},
-    /* Integer  */ {C::Integer, C::Null, C::Integer, C::Real, C::Currency, C::Real, C::Integer, C::Date, C::Int64},
-    /* Real     */ {C::Real, C::Null, C::Real, C::Real, C::Currency, C::Real, C::Real, C::Date, C::Real},
-    /* Currency */
-    {C::Currency, C::Null, C::Currency, C::Currency, C::Currency, C::Currency, C::Currency, C::Date, C::Currency},
-    /* String   */ {C::String, C::Null, C::Real, C::Real, C::Currency, C::String, C::Boolean, C::Date, C::Real},
-    /* Boolean  */ {C::Boolean, C::Null, C::Integer, C::Real, C::Currency, C::Boolean, C::Boolean, C::Date, C::Int64},
-    /* Date     */ {C::Date, C::Null, C::Date, C::Date, C::Date, C::Date, C::Date, C::Date, C::Date},
-    /* Int64    */ {C::Int64, C::Null, C::Int64, C::Real, C::Currency, C::Real, C::Int64, C::Date, C::Int64},
+    //            E   N   I   R   C   S   B   D   L
+    /* Empty    */ {kE, kN, kI, kR, kC, kS, kB, kD, kL},
+    /* Null     */ {kN, kN, kN, kN, kN, kN, kN, kN, kN},
+    /* Integer  */ {kI, kN, kI, kR, kC, kR, kI, kD, kL},
+    /* Real     */ {kR, kN, kR, kR, kC, kR, kR, kD, kR},
+    /* Currency */ {kC, kN, kC, kC, kC, kC, kC, kD, kC},
+    /* String   */ {kS, kN, kR, kR, kC, kS, kB, kD, kR},
+    /* Boolean  */ {kB, kN, kI, kR, kC, kB, kB, kD, kL},
+    /* Date     */ {kD, kN, kD, kD, kD, kD, kD, kD, kD},
+    /* Int64    */ {kL, kN, kL, kR, kC, kR, kL, kD, kL},
 };
+// clang-format on
 
 enum class TArithmetic { Add, Subtract, Multiply, Divide };
 
 // Integer reading of an operand of the Integer or Int64 class.
 int64_t IntegerOf(const TkxValue& value) {
   switch (value.Type()) {
-    case TVarType::Empty: return 0;
-    case TVarType::Boolean: return value.BooleanValue() ? -1 : 0;
-    default: return value.IntegerValue();
+    case TVarType::Empty:
+      return 0;
+    case TVarType::Boolean:
+      return value.BooleanValue() ? -1 : 0;
+    default:
+      return value.IntegerValue();
   }
 }
 
@@ -49,10 +56,14 @@ double RealDivide(double x, double y) {
 
 TkxValue RealArithmetic(TArithmetic op, double x, double y) {
   switch (op) {
-    case TArithmetic::Add: return TkxValue::FromDouble(CheckedReal(x + y));
-    case TArithmetic::Subtract: return TkxValue::FromDouble(CheckedReal(x - y));
-    case TArithmetic::Multiply: return TkxValue::FromDouble(CheckedReal(x * y));
-    case TArithmetic::Divide: return TkxValue::FromDouble(RealDivide(x, y));
+    case TArithmetic::Add:
+      return TkxValue::FromDouble(CheckedReal(x + y));
+    case TArithmetic::Subtract:
+      return TkxValue::FromDouble(CheckedReal(x - y));
+    case TArithmetic::Multiply:
+      return TkxValue::FromDouble(CheckedReal(x * y));
+    case TArithmetic::Divide:
+      return TkxValue::FromDouble(RealDivide(x, y));
   }
   return TkxValue::Null();
 }
@@ -63,26 +74,37 @@ TkxValue IntegerArithmetic(TArithmetic op, int64_t x, int64_t y, bool narrow) {
   int64_t result = 0;
   bool overflow = false;
   switch (op) {
-    case TArithmetic::Add: overflow = __builtin_add_overflow(x, y, &result); break;
-    case TArithmetic::Subtract: overflow = __builtin_sub_overflow(x, y, &result); break;
-    case TArithmetic::Multiply: overflow = __builtin_mul_overflow(x, y, &result); break;
+    case TArithmetic::Add:
+      overflow = __builtin_add_overflow(x, y, &result);
+      break;
+    case TArithmetic::Subtract:
+      overflow = __builtin_sub_overflow(x, y, &result);
+      break;
+    case TArithmetic::Multiply:
+      overflow = __builtin_mul_overflow(x, y, &result);
+      break;
     case TArithmetic::Divide:
       return TkxValue::FromDouble(RealDivide(static_cast<double>(x), static_cast<double>(y)));
   }
   if (overflow) throw EIntOverflow();
-  if (narrow && result >= INT32_MIN && result <= INT32_MAX) return TkxValue::FromInteger(static_cast<int32_t>(result));
+  if (narrow && result >= INT32_MIN && result <= INT32_MAX)
+    return TkxValue::FromInteger(static_cast<int32_t>(result));
   return TkxValue::FromInt64(result);
 }
 
 int64_t CurrencyOf(const TkxValue& value) {
   switch (value.Type()) {
-    case TVarType::Currency: return value.CurrencyScaled();
-    case TVarType::Empty: return 0;
-    case TVarType::Boolean: return value.BooleanValue() ? -10000 : 0;
+    case TVarType::Currency:
+      return value.CurrencyScaled();
+    case TVarType::Empty:
+      return 0;
+    case TVarType::Boolean:
+      return value.BooleanValue() ? -10000 : 0;
     case TVarType::Single:
     case TVarType::Double:
     case TVarType::Date:
-    case TVarType::String: return TkxValue::FromCurrency(ValueToReal(value)).CurrencyScaled();
+    case TVarType::String:
+      return TkxValue::FromCurrency(ValueToReal(value)).CurrencyScaled();
     default: {
       int64_t scaled = 0;
       if (__builtin_mul_overflow(value.IntegerValue(), int64_t{10000}, &scaled)) throw EOverflow();
@@ -97,7 +119,8 @@ int64_t RoundedQuotient(__int128 numerator, __int128 denominator) {
   __int128 quotient = numerator / denominator;
   __int128 remainder = numerator % denominator;
   const __int128 twice = (remainder < 0 ? -remainder : remainder) * 2;
-  if (twice > denominator || (twice == denominator && (quotient % 2) != 0)) quotient += remainder < 0 ? -1 : 1;
+  if (twice > denominator || (twice == denominator && (quotient % 2) != 0))
+    quotient += remainder < 0 ? -1 : 1;
   if (quotient > INT64_MAX || quotient < INT64_MIN) throw EOverflow();
   return static_cast<int64_t>(quotient);
 }
@@ -111,7 +134,9 @@ TkxValue CurrencyArithmetic(TArithmetic op, int64_t x, int64_t y) {
     case TArithmetic::Subtract:
       if (__builtin_sub_overflow(x, y, &result)) throw EOverflow();
       break;
-    case TArithmetic::Multiply: result = RoundedQuotient(static_cast<__int128>(x) * y, 10000); break;
+    case TArithmetic::Multiply:
+      result = RoundedQuotient(static_cast<__int128>(x) * y, 10000);
+      break;
     case TArithmetic::Divide:
       if (y == 0) {
         if (x == 0) throw EInvalidOp();
@@ -135,14 +160,17 @@ TkxValue DateArithmetic(TArithmetic op, const TkxValue& left, const TkxValue& ri
   const double x = DayNumberOf(left);
   const double y = DayNumberOf(right);
   switch (op) {
-    case TArithmetic::Add: return TkxValue::FromDate(CheckedReal(x + y));
+    case TArithmetic::Add:
+      return TkxValue::FromDate(CheckedReal(x + y));
     case TArithmetic::Subtract:
       if (left.Type() == TVarType::Date && right.Type() == TVarType::Date) {
         return TkxValue::FromDouble(CheckedReal(x - y));
       }
       return TkxValue::FromDate(CheckedReal(x - y));
-    case TArithmetic::Multiply: return TkxValue::FromDouble(CheckedReal(x * y));
-    case TArithmetic::Divide: return TkxValue::FromDouble(RealDivide(x, y));
+    case TArithmetic::Multiply:
+      return TkxValue::FromDouble(CheckedReal(x * y));
+    case TArithmetic::Divide:
+      return TkxValue::FromDouble(RealDivide(x, y));
   }
   return TkxValue::Null();
 }
@@ -181,22 +209,32 @@ int ThreeWay(T x, T y) {
 
 TOperandClass OperandClassOf(const TkxValue& value) {
   switch (value.Type()) {
-    case TVarType::Empty: return C::Empty;
-    case TVarType::Null: return C::Null;
+    case TVarType::Empty:
+      return C::Empty;
+    case TVarType::Null:
+      return C::Null;
     case TVarType::Smallint:
     case TVarType::Integer:
     case TVarType::ShortInt:
-    case TVarType::Byte: return C::Integer;
+    case TVarType::Byte:
+      return C::Integer;
     case TVarType::Single:
-    case TVarType::Double: return C::Real;
-    case TVarType::Currency: return C::Currency;
-    case TVarType::String: return C::String;
-    case TVarType::Boolean: return C::Boolean;
-    case TVarType::Date: return C::Date;
+    case TVarType::Double:
+      return C::Real;
+    case TVarType::Currency:
+      return C::Currency;
+    case TVarType::String:
+      return C::String;
+    case TVarType::Boolean:
+      return C::Boolean;
+    case TVarType::Date:
+      return C::Date;
     case TVarType::Word:
     case TVarType::LongWord:
-    case TVarType::Int64: return C::Int64;
-    case TVarType::Array: break;
+    case TVarType::Int64:
+      return C::Int64;
+    case TVarType::Array:
+      break;
   }
   ThrowConvertError(value.Type(), TVarType::Double);
 }
@@ -205,7 +243,9 @@ TOperandClass OperationClass(TOperandClass left, TOperandClass right) {
   return kOperationClass[static_cast<int>(left)][static_cast<int>(right)];
 }
 
-TkxValue ValueAdd(const TkxValue& left, const TkxValue& right) { return Arithmetic(TArithmetic::Add, left, right); }
+TkxValue ValueAdd(const TkxValue& left, const TkxValue& right) {
+  return Arithmetic(TArithmetic::Add, left, right);
+}
 TkxValue ValueSubtract(const TkxValue& left, const TkxValue& right) {
   return Arithmetic(TArithmetic::Subtract, left, right);
 }

@@ -28,6 +28,8 @@ TkxValue ValueDivide(const TkxValue& left, const TkxValue& right);
 // value and equals only Null.
 int CompareValues(const TkxValue& left, const TkxValue& right);
 
-inline bool ValuesEqual(const TkxValue& left, const TkxValue& right) { return CompareValues(left, right) == 0; }
+inline bool ValuesEqual(const TkxValue& left, const TkxValue& right) {
+  return CompareValues(left, right) == 0;
+}
 
 }  // namespace tagpress

@@ -14,18 +14,36 @@ struct TWord {
 
 // The word operators, recognised wherever an identifier ends.
 constexpr TWord kWordOperators[] = {
-    {"and", opAnd}, {"or", opOr}, {"not", opNot}, {"shl", opShl},
+    {"and", opAnd}, {"or", opOr},   {"not", opNot}, {"shl", opShl},
     {"shr", opShr}, {"xor", opXor}, {"mod", opMod}, {"in", opIn},
 };
 
 // The reserved words with their codes.
 constexpr TWord kReservedWords[] = {
-    {"FUNCTION", rwFunction}, {"END", rwEnd},         {"IF", rwIf},         {"ELSE", rwElse},
-    {"THEN", rwThen},         {"ENDIF", rwEndIf},     {"WHILE", rwWhile},   {"WEND", rwWend},
-    {"FOR", rwFor},           {"TO", rwTo},           {"DOWNTO", rwDownTo}, {"NEXT", rwNext},
-    {"DIM", rwDim},           {"AS", rwAs},           {"BYVAR", rwByVar},   {"CONST", rwConst},
-    {"CASE", rwCase},         {"ENDCASE", rwEndCase}, {"TRY", rwTry},       {"EXCEPT", rwExcept},
-    {"FINALLY", rwFinally},   {"ENDTRY", rwEndTry},   {"PRIVATE", rwPrivate}, {"PUBLIC", rwPublic},
+    {"FUNCTION", rwFunction},
+    {"END", rwEnd},
+    {"IF", rwIf},
+    {"ELSE", rwElse},
+    {"THEN", rwThen},
+    {"ENDIF", rwEndIf},
+    {"WHILE", rwWhile},
+    {"WEND", rwWend},
+    {"FOR", rwFor},
+    {"TO", rwTo},
+    {"DOWNTO", rwDownTo},
+    {"NEXT", rwNext},
+    {"DIM", rwDim},
+    {"AS", rwAs},
+    {"BYVAR", rwByVar},
+    {"CONST", rwConst},
+    {"CASE", rwCase},
+    {"ENDCASE", rwEndCase},
+    {"TRY", rwTry},
+    {"EXCEPT", rwExcept},
+    {"FINALLY", rwFinally},
+    {"ENDTRY", rwEndTry},
+    {"PRIVATE", rwPrivate},
+    {"PUBLIC", rwPublic},
     {"PROTECTED", rwProtected},
 };
 
@@ -46,8 +64,8 @@ bool IsTrailByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 const std::string& WordKindDisplayName(int kind) {
   static const std::string kNames[] = {
-      GBK("无"),     GBK("字符串"),   GBK("操作符"), GBK("数字"),   GBK("左括号"),
-      GBK("右括号"), GBK("圆点"),     GBK("逗号"),   GBK("标识符"), GBK("保留字"),
+      GBK("无"),     GBK("字符串"),   GBK("操作符"), GBK("数字"),     GBK("左括号"),
+      GBK("右括号"), GBK("圆点"),     GBK("逗号"),   GBK("标识符"),   GBK("保留字"),
       GBK("冒号"),   GBK("行结束符"), GBK("宏标记"), GBK("左中括号"), GBK("右中括号"),
   };
   if (kind < 0 || kind > 14) return kNames[0];
@@ -56,8 +74,8 @@ const std::string& WordKindDisplayName(int kind) {
 
 const std::string& ReservedWordDisplayName(int code) {
   static const std::string kNames[] = {
-      GBK("无"), "Function", "End",   "If",     "Else",   "Then",    "EndIf",   "While",   "Wend",
-      "For",     "To",       "DownTo", "Next",  "Dim",    "As",      "ByVar",   "Const",   "Case",
+      GBK("无"), "Function", "End",    "If",      "Else",   "Then",    "EndIf",  "While",     "Wend",
+      "For",     "To",       "DownTo", "Next",    "Dim",    "As",      "ByVar",  "Const",     "Case",
       "EndCase", "Try",      "Except", "Finally", "EndTry", "Private", "Public", "Protected",
   };
   if (code < 0 || code > 25) return kNames[0];
@@ -90,15 +108,16 @@ bool TkxScriptWordParse::Parse(std::string_view text) {
 
   // Positions are 1-based as in the error position the caller sees.
   int64_t n = static_cast<int64_t>(d.size());
-  int64_t p = 1;      // next byte to examine
-  int64_t b = 1;      // token start
+  int64_t p = 1;  // next byte to examine
+  int64_t b = 1;  // token start
   int state = 0;
   int32_t line = 1;
   int32_t column = 0;  // steps within the line
   unsigned char lead = 0;
   auto at = [&d](int64_t pos) { return static_cast<unsigned char>(d[static_cast<size_t>(pos - 1)]); };
   auto slice = [&d](int64_t from, int64_t to) {  // bytes from..to, 1-based, inclusive
-    return to < from ? std::string() : d.substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from + 1));
+    return to < from ? std::string()
+                     : d.substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from + 1));
   };
   auto emit = [&](uint8_t kind, int16_t code, std::string token_text = std::string()) {
     Emit(kind, code, std::move(token_text), line, column);
@@ -113,30 +132,102 @@ bool TkxScriptWordParse::Parse(std::string_view text) {
       case 0:
         switch (x) {
           case 7:
-          case ' ': b = p + 1; ++p; break;
-          case '\r': state = 100; ++p; break;
-          case '(': emit(wtLeftParen, 0); ++p; break;
-          case ')': emit(wtRightParen, 0); ++p; break;
-          case ',': emit(wtComma, 0); ++p; break;
-          case '.': emit(wtDot, 0); ++p; break;
-          case ':': emit(wtColon, 0); ++p; break;
-          case '&': emit(wtMacroMark, 0); ++p; break;
-          case '[': emit(wtLeftBracket, 0); ++p; break;
-          case ']': emit(wtRightBracket, 0); ++p; break;
-          case '+': emit(wtOperator, opAdd); ++p; break;
-          case '-': emit(wtOperator, opSub); ++p; break;
-          case '*': emit(wtOperator, opMul); ++p; break;
-          case '^': emit(wtOperator, opPower); ++p; break;
-          case '=': emit(wtOperator, opEqual); ++p; break;
-          case '\\': emit(wtOperator, opIntDiv); ++p; break;
-          case '/': state = 15; ++p; break;
-          case '<': state = 30; ++p; break;
-          case '>': state = 20; ++p; break;
-          case '{': state = 17; ++p; break;
-          case '"': state = 70; ++p; break;
-          case '\'': state = 75; ++p; break;
-          case 0xA1: state = 41; ++p; break;
-          case 0xA3: state = 42; ++p; break;
+          case ' ':
+            b = p + 1;
+            ++p;
+            break;
+          case '\r':
+            state = 100;
+            ++p;
+            break;
+          case '(':
+            emit(wtLeftParen, 0);
+            ++p;
+            break;
+          case ')':
+            emit(wtRightParen, 0);
+            ++p;
+            break;
+          case ',':
+            emit(wtComma, 0);
+            ++p;
+            break;
+          case '.':
+            emit(wtDot, 0);
+            ++p;
+            break;
+          case ':':
+            emit(wtColon, 0);
+            ++p;
+            break;
+          case '&':
+            emit(wtMacroMark, 0);
+            ++p;
+            break;
+          case '[':
+            emit(wtLeftBracket, 0);
+            ++p;
+            break;
+          case ']':
+            emit(wtRightBracket, 0);
+            ++p;
+            break;
+          case '+':
+            emit(wtOperator, opAdd);
+            ++p;
+            break;
+          case '-':
+            emit(wtOperator, opSub);
+            ++p;
+            break;
+          case '*':
+            emit(wtOperator, opMul);
+            ++p;
+            break;
+          case '^':
+            emit(wtOperator, opPower);
+            ++p;
+            break;
+          case '=':
+            emit(wtOperator, opEqual);
+            ++p;
+            break;
+          case '\\':
+            emit(wtOperator, opIntDiv);
+            ++p;
+            break;
+          case '/':
+            state = 15;
+            ++p;
+            break;
+          case '<':
+            state = 30;
+            ++p;
+            break;
+          case '>':
+            state = 20;
+            ++p;
+            break;
+          case '{':
+            state = 17;
+            ++p;
+            break;
+          case '"':
+            state = 70;
+            ++p;
+            break;
+          case '\'':
+            state = 75;
+            ++p;
+            break;
+          case 0xA1:
+            state = 41;
+            ++p;
+            break;
+          case 0xA3:
+            state = 42;
+            ++p;
+            break;
           default:
             if (IsDigit(x)) {
               state = 50;
@@ -208,13 +299,27 @@ bool TkxScriptWordParse::Parse(std::string_view text) {
         break;
       case 41:
         switch (x) {
-          case 0xB2: emit(wtLeftParen, 0); break;
-          case 0xB3: emit(wtRightParen, 0); break;
-          case 0xC1: emit(wtOperator, opMul); break;
-          case 0xC2: emit(wtOperator, opDiv); break;
-          case 0xD9: emit(wtOperator, opNotEqual); break;
-          case 0xDC: emit(wtOperator, opLessEqual); break;
-          case 0xDD: emit(wtOperator, opGreaterEqual); break;
+          case 0xB2:
+            emit(wtLeftParen, 0);
+            break;
+          case 0xB3:
+            emit(wtRightParen, 0);
+            break;
+          case 0xC1:
+            emit(wtOperator, opMul);
+            break;
+          case 0xC2:
+            emit(wtOperator, opDiv);
+            break;
+          case 0xD9:
+            emit(wtOperator, opNotEqual);
+            break;
+          case 0xDC:
+            emit(wtOperator, opLessEqual);
+            break;
+          case 0xDD:
+            emit(wtOperator, opGreaterEqual);
+            break;
           default:
             error_pos_ = static_cast<int32_t>(p);
             failed = true;
@@ -223,13 +328,27 @@ bool TkxScriptWordParse::Parse(std::string_view text) {
         break;
       case 42:
         switch (x) {
-          case 0xA8: emit(wtLeftParen, 0); break;
-          case 0xA9: emit(wtRightParen, 0); break;
-          case 0xAB: emit(wtOperator, opAdd); break;
-          case 0xAD: emit(wtOperator, opSub); break;
-          case 0xBC: emit(wtOperator, opLess); break;
-          case 0xBD: emit(wtOperator, opEqual); break;
-          case 0xBE: emit(wtOperator, opGreater); break;
+          case 0xA8:
+            emit(wtLeftParen, 0);
+            break;
+          case 0xA9:
+            emit(wtRightParen, 0);
+            break;
+          case 0xAB:
+            emit(wtOperator, opAdd);
+            break;
+          case 0xAD:
+            emit(wtOperator, opSub);
+            break;
+          case 0xBC:
+            emit(wtOperator, opLess);
+            break;
+          case 0xBD:
+            emit(wtOperator, opEqual);
+            break;
+          case 0xBE:
+            emit(wtOperator, opGreater);
+            break;
           default:
             error_pos_ = static_cast<int32_t>(p);
             failed = true;

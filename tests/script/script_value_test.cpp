@@ -89,10 +89,14 @@ enum class Fails { No, Convert, ZeroDivide, InvalidOp, Overflow };
 
 TkxValue Apply(Op op, const TkxValue& a, const TkxValue& b) {
   switch (op) {
-    case Op::Add: return ValueAdd(a, b);
-    case Op::Sub: return ValueSubtract(a, b);
-    case Op::Mul: return ValueMultiply(a, b);
-    case Op::Div: return ValueDivide(a, b);
+    case Op::Add:
+      return ValueAdd(a, b);
+    case Op::Sub:
+      return ValueSubtract(a, b);
+    case Op::Mul:
+      return ValueMultiply(a, b);
+    case Op::Div:
+      return ValueDivide(a, b);
   }
   return TkxValue();
 }
@@ -130,7 +134,8 @@ TEST(ValueOperators, Arithmetic) {
       /* 16 */ {Op::Mul, S("3"), S("4"), TVarType::Double, "12", Fails::No},
       /* 17 */ {Op::Add, TkxValue::FromDate(day), I(1), TVarType::Date, "2024-1-6", Fails::No},
       /* 18 */ {Op::Sub, TkxValue::FromDate(day), I(5), TVarType::Date, "2023-12-31", Fails::No},
-      /* 19 */ {Op::Sub, TkxValue::FromDate(day + 2), TkxValue::FromDate(day), TVarType::Double, "2", Fails::No},
+      /* 19 */
+      {Op::Sub, TkxValue::FromDate(day + 2), TkxValue::FromDate(day), TVarType::Double, "2", Fails::No},
       /* 20 */ {Op::Mul, TkxValue::FromCurrencyScaled(15000), I(3), TVarType::Currency, "4.5", Fails::No},
       /* 21 */ {Op::Div, TkxValue::FromCurrencyScaled(10000), I(3), TVarType::Currency, "0.3333", Fails::No},
       /* 22 */ {Op::Add, TkxValue::FromInt64(5), D(0.5), TVarType::Double, "5.5", Fails::No},
@@ -141,11 +146,20 @@ TEST(ValueOperators, Arithmetic) {
     SCOPED_TRACE(i);
     const Case& c = cases[i];
     switch (c.fails) {
-      case Fails::Convert: EXPECT_THROW(Apply(c.op, c.left, c.right), EConvertError); continue;
-      case Fails::ZeroDivide: EXPECT_THROW(Apply(c.op, c.left, c.right), EZeroDivide); continue;
-      case Fails::InvalidOp: EXPECT_THROW(Apply(c.op, c.left, c.right), EInvalidOp); continue;
-      case Fails::Overflow: EXPECT_THROW(Apply(c.op, c.left, c.right), EOverflow); continue;
-      case Fails::No: break;
+      case Fails::Convert:
+        EXPECT_THROW(Apply(c.op, c.left, c.right), EConvertError);
+        continue;
+      case Fails::ZeroDivide:
+        EXPECT_THROW(Apply(c.op, c.left, c.right), EZeroDivide);
+        continue;
+      case Fails::InvalidOp:
+        EXPECT_THROW(Apply(c.op, c.left, c.right), EInvalidOp);
+        continue;
+      case Fails::Overflow:
+        EXPECT_THROW(Apply(c.op, c.left, c.right), EOverflow);
+        continue;
+      case Fails::No:
+        break;
     }
     const TkxValue result = Apply(c.op, c.left, c.right);
     EXPECT_EQ(result.Type(), c.type);

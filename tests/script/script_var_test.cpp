@@ -84,9 +84,12 @@ TEST(ScriptVar, AsBooleanIsASubstringTest) {
     bool expected;
   };
   const Case cases[] = {
-      /* 0 */ {"t", true},     /* 1 */ {"Y", false},  /* 2 */ {"yes", true},  /* 3 */ {" true ", true},
-      /* 4 */ {"1", true},     /* 5 */ {"-1", true},  /* 6 */ {"no", false},  /* 7 */ {"0", false},
-      /* 8 */ {"2", false},    /* 9 */ {"E", true},   /* 10 */ {"ES", true},  /* 11 */ {"", true},
+      /* 0 */ {"t", true},        /* 1 */ {"Y", false},
+      /* 2 */ {"yes", true},      /* 3 */ {" true ", true},
+      /* 4 */ {"1", true},        /* 5 */ {"-1", true},
+      /* 6 */ {"no", false},      /* 7 */ {"0", false},
+      /* 8 */ {"2", false},       /* 9 */ {"E", true},
+      /* 10 */ {"ES", true},      /* 11 */ {"", true},
       /* 12 */ {"\tYES\r", true},
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
