@@ -1,10 +1,9 @@
 // The barcode object: properties, module widths, errors and the geometry of
 // what it draws.
 
-#include "barcode/barcode.h"
-
 #include <gtest/gtest.h>
 
+#include "barcode/barcode.h"
 #include "platform/recording_surface.h"
 
 namespace tagpress {
@@ -64,9 +63,8 @@ TEST(BarcodeObject, RatioIsClampedByTheSymbology) {
     double clamped;
   };
   static const Case kCases[] = {
-      {bcCodeEAN13, "1", 1.5, 2.0},         {bcCodeEAN13, "1", 3.5, 3.0},
-      {bcCode_2_5_matrix, "1", 2.0, 2.25},  {bcCode128B, "A", 2.5, 2.5},
-      {bcCode128B, "A", 3.5, 3.5},          {bcCode39, "A", 2.6, 2.6},
+      {bcCodeEAN13, "1", 1.5, 2.0}, {bcCodeEAN13, "1", 3.5, 3.0}, {bcCode_2_5_matrix, "1", 2.0, 2.25},
+      {bcCode128B, "A", 2.5, 2.5},  {bcCode128B, "A", 3.5, 3.5},  {bcCode39, "A", 2.6, 2.6},
   };
   for (size_t i = 0; i < std::size(kCases); ++i) {
     SCOPED_TRACE(i);
@@ -87,11 +85,11 @@ TEST(BarcodeObject, ModuleWidths) {
     int widths[4];
   };
   static const Case kCases[] = {
-      {bcCode128B, 1, 2.5, {1, 2, 3, 4}},          // 2.5 rounds to 2
-      {bcCode128B, 3, 2.5, {3, 8, 12, 16}},        // 7.5 rounds to 8
-      {bcCode128B, 1, 3.5, {1, 4, 6, 8}},          // 3.5 rounds to 4
-      {bcCodeEAN13, 2, 2.0, {2, 4, 6, 8}},         //
-      {bcCodeEAN13, 49, 3.0, {49, 147, 220, 294}}, // beyond 127 dots
+      {bcCode128B, 1, 2.5, {1, 2, 3, 4}},           // 2.5 rounds to 2
+      {bcCode128B, 3, 2.5, {3, 8, 12, 16}},         // 7.5 rounds to 8
+      {bcCode128B, 1, 3.5, {1, 4, 6, 8}},           // 3.5 rounds to 4
+      {bcCodeEAN13, 2, 2.0, {2, 4, 6, 8}},          //
+      {bcCodeEAN13, 49, 3.0, {49, 147, 220, 294}},  // beyond 127 dots
   };
   for (size_t i = 0; i < std::size(kCases); ++i) {
     SCOPED_TRACE(i);
@@ -155,19 +153,19 @@ TEST(BarcodeObject, ErrorCodes) {
     int error;
   };
   static const Case kCases[] = {
-      {bcCodeEAN13, "690123456789X", 100},  // a letter in a digits-only symbology
-      {bcCode128C, "12 34", 100},           // an inner blank is not trimmed
-      {23, "1", 101},                       // beyond the table
-      {255, "1", 101},                      //
-      {bcCode93, "abc", 102},               // lower case needs full ASCII
-      {bcCode93, "A[B", 102},               // "[" is a shift character of Code 93
-      {bcCode93, "A}", 102},                //
-      {bcCode93, "\xC4", 102},              //
-      {bcCodeCodabar, "12X", 103},          // outside Codabar's characters
-      {bcCodeCodabar, "A12", 103},          // a start character without a stop
-      {bcCodeCodabar, "1A2", 103},          // a start character inside the data
-      {bcCodeEAN13, "12345678901234", 104}, // 14 digits
-      {bcCodeEAN8, "123456789", 104},       // 9 digits
+      {bcCodeEAN13, "690123456789X", 100},   // a letter in a digits-only symbology
+      {bcCode128C, "12 34", 100},            // an inner blank is not trimmed
+      {23, "1", 101},                        // beyond the table
+      {255, "1", 101},                       //
+      {bcCode93, "abc", 102},                // lower case needs full ASCII
+      {bcCode93, "A[B", 102},                // "[" is a shift character of Code 93
+      {bcCode93, "A}", 102},                 //
+      {bcCode93, "\xC4", 102},               //
+      {bcCodeCodabar, "12X", 103},           // outside Codabar's characters
+      {bcCodeCodabar, "A12", 103},           // a start character without a stop
+      {bcCodeCodabar, "1A2", 103},           // a start character inside the data
+      {bcCodeEAN13, "12345678901234", 104},  // 14 digits
+      {bcCodeEAN8, "123456789", 104},        // 9 digits
   };
   for (size_t i = 0; i < std::size(kCases); ++i) {
     SCOPED_TRACE(i);

@@ -1,6 +1,6 @@
-#include "barcode/bcchksum.h"
-
 #include <gtest/gtest.h>
+
+#include "barcode/bcchksum.h"
 
 namespace tagpress {
 namespace {
@@ -34,7 +34,7 @@ TEST(CheckDigits, UpcEExpandsByItsLastDigit) {
       {"123454", 0, "01234000005", '3'},  // 4: four manufacturer digits
       {"123456", 0, "01234500006", '5'},  // 5-9: five manufacturer digits, item 5-9
       {"123456", 1, "11234500006", '2'},  // number system 1
-      {"654321", 0, "06510000432", '7'},
+      {"654321", 0, "06510000432", '7'},  //
       {"12", 0, "00020000001", '5'},      // padded on the left to six digits
   };
   for (size_t i = 0; i < std::size(kCases); ++i) {

@@ -13,7 +13,7 @@ inline std::string ModuleString(std::string_view pattern, const ModuleWidths& wi
   std::string modules;
   for (const char code : pattern) {
     const BarElement element = ElementOf(code, widths);
-    const char mark = !element.Valid                           ? '?'
+    const char mark = !element.Valid                          ? '?'
                       : element.Kind == ElementKind::Space    ? '0'
                       : element.Kind == ElementKind::ShortBar ? 's'
                                                               : '1';

@@ -15,10 +15,10 @@ TEST(FontHeight, PointsAtAResolution) {
   };
   static const Case kCases[] = {
       {9, 96, 12},   {4, 96, 5},  // 5.33
-      {10, 300, 42},               // 41.67
-      {9, 600, 75},                // 75
-      {3, 12, 1},                  // 0.5 rounds away from zero
-      {0, 300, 1},                 // never below one dot
+      {10, 300, 42},              // 41.67
+      {9, 600, 75},               // 75
+      {3, 12, 1},                 // 0.5 rounds away from zero
+      {0, 300, 1},                // never below one dot
   };
   for (size_t i = 0; i < std::size(kCases); ++i) {
     SCOPED_TRACE(i);
