@@ -118,8 +118,8 @@ void QtSurface::FillRect(const Rect& rect) {
 
 void QtSurface::Polygon(std::span<const Point> points) {
   if (points.empty()) return;
-  if (state_.Pen.Color == state_.Brush.Color && state_.Pen.Width <= 1 && state_.Pen.Style == PenStyle::Solid &&
-      IsAxisAlignedRectangle(points)) {
+  if (state_.Pen.Color == state_.Brush.Color && state_.Pen.Width <= 1 &&
+      state_.Pen.Style == PenStyle::Solid && IsAxisAlignedRectangle(points)) {
     // Outline and fill in one colour: the rectangle of dots from corner to
     // corner, both included. Much faster than the general path.
     const auto [min_x, max_x] = std::minmax({points[0].X, points[2].X});
