@@ -7,7 +7,7 @@
 #include <string>
 
 #include "barcode/barcode.h"
-#include "tests/barcode/symbol_reader.h"
+#include "tests/support/symbol_reader.h"
 #include "tests/support/gui_application.h"
 
 namespace tagpress {

@@ -1,4 +1,4 @@
-#include "tests/barcode/symbol_reader.h"
+#include "tests/support/symbol_reader.h"
 
 #include <ZXing/ReadBarcode.h>
 
@@ -38,7 +38,9 @@ ZXing::BarcodeFormat ToZxing(ZxingFormat format) {
 
 }  // namespace
 
-QImage DrawSymbolImage(TBarcode& barcode, int quiet_modules) { return DrawSymbolRow({&barcode}, 0, quiet_modules); }
+QImage DrawSymbolImage(TBarcode& barcode, int quiet_modules) {
+  return DrawSymbolRow({&barcode}, 0, quiet_modules);
+}
 
 QImage DrawSymbolRow(std::vector<TBarcode*> symbols, int gap_modules, int quiet_modules) {
   const int module = symbols.front()->Modul();
@@ -73,7 +75,8 @@ ZxingReading ReadWithZxing(const QImage& image, ZxingFormat format, const ZxingO
   hints.setTryCode39ExtendedMode(options.code39_full_ascii);
   hints.setValidateCode39CheckSum(options.code39_check);
   hints.setReturnCodabarStartEnd(true);
-  hints.setEanAddOnSymbol(options.require_add_on ? ZXing::EanAddOnSymbol::Require : ZXing::EanAddOnSymbol::Ignore);
+  hints.setEanAddOnSymbol(options.require_add_on ? ZXing::EanAddOnSymbol::Require
+                                                 : ZXing::EanAddOnSymbol::Ignore);
   const ZXing::Result result = ZXing::ReadBarcode(view, hints);
   if (!result.isValid()) return {};
   return {result.text(), result.symbologyIdentifier()};

@@ -27,7 +27,7 @@ struct ZxingOptions {
 };
 
 struct ZxingReading {
-  std::string text;  // empty when nothing was found
+  std::string text;                  // empty when nothing was found
   std::string symbology_identifier;  // "]C1" for GS1-128, for example
 };
 
