@@ -48,7 +48,8 @@ ExportImageSize LabelImageSize(const TBarcodeFile& tpl, int dpi_x, int dpi_y);
 // Runs the export of `rows`. Refuses, before anything is written, a
 // resolution outside 1 to kMaxExportDpi, an image size outside the limits,
 // a folder that cannot be created and a bitmap that cannot be allocated.
-// Exceptions other than file errors end the run after the summary line.
+// Any other exception ends the run: the row it broke off counts as failed,
+// the summary line is logged, and the exception goes on to the caller.
 ExportResult RunExport(const std::vector<ExportRow>& rows, const TBarcodeFile& tpl, TBarcode& barcode,
                        const ExportOptions& options, const LabelBitmapFactory& create_bitmap,
                        const ExportObserver& observer = {});
