@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <bit>
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 
 #include "platform/errors.h"
 
@@ -17,6 +19,12 @@ constexpr std::size_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER
 
 inline void PutLittleEndian(char* at, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// One 32-bit little-endian word, stored at once.
+inline void PutWord(char* at, std::uint32_t value) {
+  if constexpr (std::endian::native == std::endian::big) value = __builtin_bswap32(value);
+  std::memcpy(at, &value, sizeof value);
 }
 
 }  // namespace
@@ -53,15 +61,16 @@ void EncodeBmp24(const Rgb32Pixels& pixels, int dpi_x, int dpi_y, std::string& o
 
   const auto* bytes = reinterpret_cast<const unsigned char*>(pixels.Bits);
   for (std::size_t y = 0; y < height; ++y) {
-    const auto* source = reinterpret_cast<const std::uint32_t*>(bytes + (height - 1 - y) * pixels.BytesPerLine);
+    const auto* source =
+        reinterpret_cast<const std::uint32_t*>(bytes + (height - 1 - y) * pixels.BytesPerLine);
     char* target = out.data() + data_offset + y * row_size;
     std::size_t x = 0;
     // Four pixels make three little-endian words of blue-green-red bytes.
     for (; x + 4 <= width; x += 4, target += 12) {
       const std::uint32_t p0 = source[x], p1 = source[x + 1], p2 = source[x + 2], p3 = source[x + 3];
-      PutLittleEndian(target, (p0 & 0xFFFFFF) | p1 << 24, 4);
-      PutLittleEndian(target + 4, (p1 >> 8 & 0xFFFF) | p2 << 16, 4);
-      PutLittleEndian(target + 8, (p2 >> 16 & 0xFF) | p3 << 8, 4);
+      PutWord(target, (p0 & 0xFFFFFF) | p1 << 24);
+      PutWord(target + 4, (p1 >> 8 & 0xFFFF) | p2 << 16);
+      PutWord(target + 8, (p2 >> 16 & 0xFF) | p3 << 8);
     }
     for (; x < width; ++x, target += 3) PutLittleEndian(target, source[x], 3);
   }
