@@ -12,6 +12,7 @@
 #include "app/app_paths.h"
 #include "app/command_line.h"
 #include "app/eval_command.h"
+#include "app/export_command.h"
 #include "app/load_request.h"
 #include "app/unattended_print.h"
 #include "barcode/barcode.h"
@@ -81,6 +82,7 @@ int main(int argc, char* argv[]) {
   const tagpress::CommandLine command_line = tagpress::ReadCommandLine(argc - 1, argv + 1);
   if (command_line.options.count("help")) {
     std::fputs(kUsage, stdout);
+    std::fputs(tagpress::kExportUsage, stdout);
     return 0;
   }
   if (command_line.options.count("version")) {
@@ -93,6 +95,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(outcome.Ok ? stdout : stderr, "%s\n", outcome.Text.c_str());
     return outcome.Ok ? 0 : 1;
   }
+  if (command_line.options.count("export")) return tagpress::RunExportProgram(command_line, argc, argv);
   try {
     tagpress::TBarcodeFile store;
     tagpress::TLabelRecordList records;

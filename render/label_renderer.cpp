@@ -141,7 +141,8 @@ void WriteInvalidDigits(Surface& surface, int x0, int y0, int w, int h) {
   font.Color = kColorRed;
   surface.SetFont(font);
   const std::string& message = GBK("条码数字不符合规范");
-  surface.TextOut(x0 + (w - surface.TextWidth(message)) / 2, y0 + (h - surface.TextHeight(message)) / 2, message);
+  surface.TextOut(x0 + (w - surface.TextWidth(message)) / 2, y0 + (h - surface.TextHeight(message)) / 2,
+                  message);
 }
 
 }  // namespace

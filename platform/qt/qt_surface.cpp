@@ -76,9 +76,9 @@ void QtSurface::SetFontResolution(int dots_per_inch) {
 }
 
 void QtSurface::SetTextExtraSpacing(int dots) {
-  if (dots == extra_spacing_) return;
+  // The spacing is applied character by character, not through the font, so
+  // the font stays as it is.
   extra_spacing_ = dots;
-  font_applied_ = false;
 }
 
 void QtSurface::RestoreState(const SurfaceState& state) {
