@@ -315,6 +315,29 @@ TEST_F(Executor, TypedResultsAndParameters) {
   EXPECT_EQ(exec.Locals().Count(), 0);  // cleared after the run
 }
 
+TEST_F(Executor, LookupOrderLocalsParametersContextGlobals) {
+  globals.Add("n").SetValue(TkxValue::FromString("global"));
+  TkxScriptVariants context;
+  context.Add("N").SetValue(TkxValue::FromString("context"));
+  TkxScriptWordParse lexer;
+  ASSERT_TRUE(lexer.Parse(
+      "function f(n)\r\nResult = n\r\nmacro('dim n')\r\nn = 'local'\r\nResult = Result + n\r\nend"));
+  TkxSyntaxTree tree;
+  int index = 0;
+  tree.ParseFunction(lexer, index);
+  // A DIM clashing with a parameter is refused, also inside a macro.
+  EXPECT_THROW(exec.Execute(tree, nullptr, &context), EScriptPlainError);
+
+  ASSERT_TRUE(
+      lexer.Parse("function f\r\nResult = n\r\nmacro('dim n')\r\nn = 'local'\r\nResult = Result + n\r\nend"));
+  tree.ParseFunction(lexer, index = 0);
+  exec.Execute(tree, nullptr, &context);
+  EXPECT_EQ(exec.ResultVar().AsString(), "contextlocal");  // the macro declared a local of its caller
+  exec.Execute(tree, nullptr, nullptr);
+  EXPECT_EQ(exec.ResultVar().AsString(), "globallocal");
+  EXPECT_EQ(context.Items(0).AsString(), "context");
+}
+
 TEST_F(Executor, HostAnswersNamesAndEvents) {
   std::vector<std::string> events;
   exec.OnBegin = [&](TkxScriptExec&) { events.push_back("begin"); };
