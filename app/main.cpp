@@ -1,9 +1,27 @@
 // tagpress: design barcode labels and print them in batches.
 
+#include <unistd.h>
+
+#include <QApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <optional>
 #include <string>
 
+#include "app/app_paths.h"
 #include "app/command_line.h"
+#include "app/eval_command.h"
+#include "app/load_request.h"
+#include "app/unattended_print.h"
+#include "barcode/barcode.h"
+#include "platform/qt/font_substitutions.h"
+#include "platform/qt/printer_service.h"
+#include "print/label_text_context.h"
+#include "data/record_list.h"
+#include "platform/text_codec.h"
+#include "platform/text_file.h"
+#include "template/barcode_file.h"
 
 namespace {
 
@@ -17,8 +35,45 @@ constexpr const char* kUsage =
     "  -h              no window; with -p the program ends after printing\n"
     "\n"
     "Options:\n"
+    "  --printer=NAME  print on this printer (with -p)\n"
+    "  --output=FILE   print into a PDF file instead of a printer (with -p)\n"
+    "  --eval=EXPR     evaluate a label expression and print its value\n"
+    "  --digits=D      the barcode digits the expression sees (with --eval)\n"
+    "  --summary       report what the command line loaded and end\n"
     "  --help          show this text\n"
     "  --version       show the version\n";
+
+void PrintSummary(const tagpress::RunRequest& request, const tagpress::TLabelRecordList& records,
+                  const tagpress::TBarcodeFile& store) {
+  using tagpress::GbkToUtf8;
+  std::printf("data file: %s\n", request.DataFile ? request.DataFile->c_str() : "(none)");
+  std::printf("template: %s\n", store.FileName.empty() ? "Default.bct" : store.FileName.c_str());
+  std::printf("label: %g x %g mm, barcode type %d, %d per label\n", store.LabelWidth(), store.LabelHeight(),
+              store.BarType(), store.BarNumInOne());
+  std::printf("records: %d\n", records.RecordCount());
+  tagpress::TLabelRecord record;
+  for (int k = 1; k <= records.RecordCount() && k <= 5; ++k) {
+    records.GetRecord(k, record);
+    std::printf("  %d: %s | %s | %s\n", k, GbkToUtf8(record.Digits).c_str(), GbkToUtf8(record.UpText).c_str(),
+                GbkToUtf8(record.DownText).c_str());
+  }
+  if (records.RecordCount() > 5) std::printf("  ...\n");
+}
+
+// Progress as one updating line, only when a person watches the terminal.
+void ShowProgress(const std::string& text) {
+  static const bool terminal = ::isatty(STDERR_FILENO);
+  if (!terminal) return;
+  std::fprintf(stderr, "\r\033[K%s", tagpress::GbkToUtf8(text).c_str());
+  if (text.empty()) std::fputs("\r", stderr);
+  std::fflush(stderr);
+}
+
+std::optional<std::string> OptionValue(const tagpress::LongOptions& options, const char* name) {
+  auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
+}
 
 }  // namespace
 
@@ -32,7 +87,52 @@ int main(int argc, char* argv[]) {
     std::puts("tagpress 1.6.0");
     return 0;
   }
-  const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
-  (void)request;
-  return 0;
+  if (auto expression = OptionValue(command_line.options, "eval")) {
+    const tagpress::EvalOutcome outcome =
+        tagpress::EvaluateLabelExpression(*expression, OptionValue(command_line.options, "digits").value_or(""));
+    std::fprintf(outcome.Ok ? stdout : stderr, "%s\n", outcome.Text.c_str());
+    return outcome.Ok ? 0 : 1;
+  }
+  try {
+    tagpress::TBarcodeFile store;
+    tagpress::TLabelRecordList records;
+    const std::string working_template = tagpress::WorkingTemplatePath();
+    if (tagpress::FileExists(working_template)) store.LoadFromFile(working_template);
+
+    const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
+    tagpress::LoadRequestedFiles(request, records, store);
+    if (command_line.options.count("summary")) PrintSummary(request, records, store);
+
+    int status = 0;
+    if (request.PrintNow && !request.DataFile) {
+      if (!command_line.arguments.empty())
+        std::fprintf(stderr, "tagpress: data file not found: %s\n", command_line.arguments[0].c_str());
+      status = 1;
+    } else if (request.PrintNow) {
+      // Printing needs no display: without one, Qt draws off screen.
+      if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      QApplication app(argc, argv);
+      tagpress::InstallFontSubstitutions();
+      tagpress::PrinterService printers;
+      tagpress::TBarcode barcode;
+      tagpress::LabelTextContext texts;
+      tagpress::UnattendedPrintOptions options;
+      options.Printer = OptionValue(command_line.options, "printer");
+      options.PdfOutput = OptionValue(command_line.options, "output");
+      const tagpress::UnattendedPrintResult result =
+          tagpress::PrintUnattended(store, records, texts, barcode, printers, options, ShowProgress);
+      if (!result.Printed) {
+        std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(result.Error).c_str());
+        status = 1;
+      }
+    }
+
+    // The working template is kept at every exit.
+    store.SaveToFile(working_template);
+    return status;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());
+    return 1;
+  }
 }

@@ -1,27 +1,11 @@
-// Placeholder standard library without functions; the function library of
-// script/library/ replaces this file with the real TkxStdFunc instance.
+// The program's one standard function library, created on first use.
 #include "script/custom_functions.h"
+#include "script/library/std_func.h"
 
 namespace tagpress {
 
-namespace {
-
-class TEmptyFunctions final : public TkxCustomFunctions {
- public:
-  TEmptyFunctions() { DefineFunctions(); }
-  bool CallFunction(std::string_view, const TkxScriptVariants*) override {
-    func_result_ = TkxValue::Null();
-    return false;
-  }
-
- protected:
-  void DefineFunctions() override {}
-};
-
-}  // namespace
-
 TkxCustomFunctions& StdFuncLib() {
-  static TEmptyFunctions instance;
+  static TkxStdFunc instance;
   return instance;
 }
 

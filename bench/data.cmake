@@ -1,0 +1,1 @@
+tagpress_benchmark(data_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/data_file_bench.cpp DEPENDS tagpress_data)
