@@ -16,17 +16,17 @@ class TTestFunctions final : public TkxCustomFunctions {
   TTestFunctions() { DefineFunctions(); }
   std::vector<std::string> logged;
 
-  bool CallFunction(std::string_view name, const TkxScriptVariants* params) override {
-    func_result_ = TkxValue::Null();
+  bool CallFunction(std::string_view name, const TkxScriptVariants* params, TkxValue& result) override {
+    result = TkxValue::Null();
     const TkxFuncDesc* function = FindFunction(name);
     const int count = params ? params->Count() : 0;
     if (!function || count < function->MinParams) return false;
     switch (function->Id) {
       case 1:
-        func_result_ = ValueMultiply(params->Items(0).GetValue(), TkxValue::FromInteger(2));
+        result = ValueMultiply(params->Items(0).GetValue(), TkxValue::FromInteger(2));
         return true;
       case 2:
-        func_result_ = TkxValue::FromInteger(42);
+        result = TkxValue::FromInteger(42);
         return true;
       case 3:
         return false;
