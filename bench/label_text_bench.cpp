@@ -11,8 +11,7 @@ namespace {
 void BM_ExpandTwoBrackets(benchmark::State& state) {
   LabelTextContext context;
   context.SetBarcodeDigits("6901234567892");
-  const std::string text =
-      GBK("条码 [条码数字] 生产日期 [FormatDateTime('yyyy-mm-dd', Today)]");
+  const std::string text = GBK("条码 [条码数字] 生产日期 [FormatDateTime('yyyy-mm-dd', Today)]");
   for (auto _ : state) benchmark::DoNotOptimize(context.ExpandExpressions(text));
   state.SetItemsProcessed(state.iterations());
 }

@@ -59,18 +59,25 @@ class TkxScriptExec {
 
   // Operations.
   // Evaluates one expression; false when its text does not scan or holds a
-  // line end outside a string (it would run as statements of their own:
-  // loops, macros, threads). Afterwards ResultVar holds the value. Raises EScriptError for syntax and runtime
-  // errors (runtime messages followed by "\r\n" and the expression), with
-  // "表达式计算除零！" for a real division by zero and "表达式计算溢出！" for a
-  // real overflow; other errors pass unchanged.
+  // line end outside a string (the rest would run as statements of their
+  // own: loops, macros, threads). Afterwards ResultVar holds the value.
+  // Raises EScriptError for syntax and runtime errors (runtime messages
+  // followed by "\r\n" and the expression), with "表达式计算除零！" for a
+  // real division by zero and "表达式计算溢出！" for a real overflow; other
+  // errors pass unchanged.
   bool Evaluate(std::string_view expr);
   // Runs a parsed tree with actual arguments and a further variable table (both may be nullptr).
   void Execute(const TkxSyntaxTree& tree, TkxScriptVariants* args, TkxScriptVariants* context_vars);
   // Waits until every worker started by "macrothread" has ended.
   void WaitForThreads();
 
-  // Properties the host sets.
+  // Properties the host sets. A text run by "macrothread" takes the
+  // handlers, the global table and the host object set when the statement
+  // runs; it calls those handlers and works on that same global table on
+  // its worker thread while the host goes on, so a host whose scripts may
+  // use "macrothread" makes them safe for it. The worker gets copies of the
+  // argument and context tables. Label expressions cannot start a worker:
+  // a single expression holds no statement.
   TkxActionEvent OnAction;
   TkxErrorEvent OnError;
   TkxNotifyEvent OnBegin;

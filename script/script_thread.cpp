@@ -33,7 +33,9 @@ TkxScriptThread::~TkxScriptThread() {
   if (thread_.joinable()) thread_.join();
 }
 
-void TkxScriptThread::Start() { thread_ = std::thread([this] { Run(); }); }
+void TkxScriptThread::Start() {
+  thread_ = std::thread([this] { Run(); });
+}
 
 void TkxScriptThread::Run() noexcept {
   try {

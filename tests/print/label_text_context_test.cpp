@@ -28,9 +28,9 @@ TEST(ExpandExpressions, Table) {
       {"", GBK("[日期]"), GBK("[日期]")},
       {"", "[]", ""},  // an empty expression yields the empty text
       {"", "[1/0] ok", "[1/0] ok"},
-      {"", "[1+] [2*3]", " 6"},  // a missing operand gives Null, whose text is empty
+      {"", "[1+] [2*3]", " 6"},          // a missing operand gives Null, whose text is empty
       {"", "[a\tb] [2*3]", "[a\tb] 6"},  // a tab does not scan: the bracket stays
-      {"", "[[1+1]", "[[1+1]"},  // the inner "[" belongs to the expression, which fails
+      {"", "[[1+1]", "[[1+1]"},          // the inner "[" belongs to the expression, which fails
       {"", "a,[1+1],b", "a,2,b"},
       // A line end would make the rest of the bracket statements of their own.
       {"", "[1\r\n2] [1\r2] [1+1]", "[1\r\n2] [1\r2] 2"},

@@ -436,7 +436,8 @@ TEST_F(Executor, HostObjectErrors) {
     } else if (act == atObjWrite && target == &object && name == "B") {
       calls.push_back("B=" + value.AsString());
     } else if (act == atObjMethod) {
-      calls.push_back((target ? target->ClassName() : "nil") + "." + name + "/" + std::to_string(params->Count()));
+      calls.push_back((target ? target->ClassName() : "nil") + "." + name + "/" +
+                      std::to_string(params->Count()));
       return;  // an unhandled method is no error either
     } else {
       return;
@@ -446,7 +447,8 @@ TEST_F(Executor, HostObjectErrors) {
   globals.Add("obj").SetObject(&object);
   globals.Add("none").SetObject(nullptr);
   globals.Add("five").SetValue(TkxValue::FromInteger(5));
-  const std::string not_object = GBK(":只有对象变量才能拥有属性！") + "\r\nOnly ObjectVariant can use property!";
+  const std::string not_object =
+      GBK(":只有对象变量才能拥有属性！") + "\r\nOnly ObjectVariant can use property!";
   struct Case {
     std::string statement;
     int code;  // 0: no error
@@ -458,7 +460,7 @@ TEST_F(Executor, HostObjectErrors) {
       /* 1 */ {"Result = none.Prop", 103, GBK("无效对象变量< none >访问，对象为nil！")},
       /* 2 */ {"Result = obj.Child.Size", 3, GBK("类<TChild>未知的对象属性调用< Size >！")},
       /* 3 */ {"Result = obj.B.C", 0, ""},  // reading stops at the first value that is no object
-      // Assigning through a chain.
+                                            // Assigning through a chain.
       /* 4 */ {"none.B = 1", 103, GBK("无效对象变量< none >访问，对象为nil！")},
       /* 5 */ {"five.B = 1", 103, GBK("无效对象变量< five >访问，对象为nil！")},
       /* 6 */ {"nobody.B = 1", 1, GBK("未定义的变量< nobody >！")},
@@ -476,7 +478,8 @@ TEST_F(Executor, HostObjectErrors) {
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
-    const std::string expected = cases[i].code ? RuntimeMessage("f", cases[i].code, cases[i].message) : "no error";
+    const std::string expected =
+        cases[i].code ? RuntimeMessage("f", cases[i].code, cases[i].message) : "no error";
     EXPECT_EQ(RunError("function f\r\n" + cases[i].statement + "\r\nend"), expected);
   }
   EXPECT_EQ(calls, (std::vector<std::string>{"B=2", "TChild.Go/2", "nil.Go/0"}));
