@@ -12,14 +12,14 @@ namespace {
 
 std::atomic<uint64_t> next_library_serial{1};
 
-// The results of two-argument calls on this thread, by library serial.
+// The results of two-argument calls on this thread, by library serial. A
+// library leaves its entries behind when it goes (the standard one goes
+// after this thread's table at exit); a serial is never given out again.
 thread_local std::unordered_map<uint64_t, TkxValue> last_results;
 
 }  // namespace
 
 TkxCustomFunctions::TkxCustomFunctions() : serial_(next_library_serial.fetch_add(1)) {}
-
-TkxCustomFunctions::~TkxCustomFunctions() { last_results.erase(serial_); }
 
 bool TkxCustomFunctions::CallFunction(std::string_view name, const TkxScriptVariants* params) {
   TkxValue result = TkxValue::Null();

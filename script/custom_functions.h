@@ -25,7 +25,7 @@ struct TkxFuncDesc {
 
 class TkxCustomFunctions {
  public:
-  virtual ~TkxCustomFunctions();
+  virtual ~TkxCustomFunctions() = default;
   TkxCustomFunctions(const TkxCustomFunctions&) = delete;
   TkxCustomFunctions& operator=(const TkxCustomFunctions&) = delete;
 
