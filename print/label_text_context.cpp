@@ -1,7 +1,7 @@
 #include "print/label_text_context.h"
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/library/file_functions.h"
 #include "script/script_value.h"
 

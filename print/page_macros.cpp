@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 
 namespace tagpress {
 

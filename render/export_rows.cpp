@@ -1,6 +1,6 @@
 #include "render/export_rows.h"
 
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 
 namespace tagpress {
 

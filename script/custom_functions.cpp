@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/script_errors.h"
 
 namespace tagpress {

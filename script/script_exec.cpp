@@ -7,9 +7,9 @@
 #include <thread>
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/date_time.h"
-#include "script/number_text.h"
+#include "platform/number_text.h"
 #include "script/script_errors.h"
 #include "script/script_thread.h"
 #include "script/value_operators.h"

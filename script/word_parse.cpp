@@ -1,7 +1,7 @@
 #include "script/word_parse.h"
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 
 namespace tagpress {
 

@@ -7,7 +7,7 @@
 
 #include "platform/errors.h"
 #include "platform/text_file.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/library/chinese_numerals.h"
 #include "script/library/date_calc.h"
 #include "script/library/file_functions.h"

@@ -1,4 +1,4 @@
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 
 #include "platform/text_codec.h"
 
