@@ -134,6 +134,7 @@ void TForm_ExportBarcode::BuildWindow() {
   sg_barcodes_ = Named(new QTableWidget(0, 4, data), "sgBarcodes");
   sg_barcodes_->setHorizontalHeaderLabels(QStringLiteral("序号,条码数字,上方文本,下方文本").split(u','));
   sg_barcodes_->verticalHeader()->hide();
+  sg_barcodes_->verticalHeader()->setDefaultSectionSize(sg_barcodes_->fontMetrics().height() + 6);
   for (int column = 0; column < 4; ++column) sg_barcodes_->setColumnWidth(column, kGridColumnWidths[column]);
   sg_barcodes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   sg_barcodes_->setSelectionBehavior(QAbstractItemView::SelectRows);
