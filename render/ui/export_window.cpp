@@ -269,17 +269,20 @@ void TForm_ExportBarcode::btnExportClick() {
   options.NameAfterDigits = cb_file_name_->isChecked();
   options.DeleteExisting = cb_delete_->isChecked();
 
-  // The log of the previous run stays until this one has started.
-  bool log_cleared = false;
+  // The log and progress of the previous run stay until this one has
+  // started: its first log line comes after the checks that may refuse it.
+  bool started = false;
   ExportObserver observer;
   observer.AddLog = [&](const std::string& line) {
-    if (!log_cleared) lb_error_->clear();
-    log_cleared = true;
+    if (!started) {
+      started = true;
+      lb_error_->clear();
+      pb_->setMaximum(std::max(static_cast<int>(rows_.size()), 1));
+      pb_->setValue(0);
+    }
     AddLog(line);
   };
   observer.RowDone = [this](int row, int rows) { RowDone(row, rows); };
-  pb_->setMaximum(std::max(static_cast<int>(rows_.size()), 1));
-  pb_->setValue(0);
 
   ExportResult result;
   try {
