@@ -21,7 +21,8 @@ CommandLine ReadCommandLine(int argc, const char* const argv[]) {
     std::string argument = argv[i];
     if (argument.size() > 2 && argument.compare(0, 2, "--") == 0) {
       size_t equals = argument.find('=');
-      std::string name = AsciiLower(argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
+      std::string name =
+          AsciiLower(argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
       line.options[name] = equals == std::string::npos ? std::string() : argument.substr(equals + 1);
       continue;
     }

@@ -7,6 +7,7 @@
 #include "app/app_paths.h"
 #include "app/command_line.h"
 #include "app/load_request.h"
+#include "app/start_up.h"
 #include "data/record_list.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
@@ -24,6 +25,8 @@ constexpr const char* kUsage =
     "  -h              no window; with -p the program ends after printing\n"
     "\n"
     "Options:\n"
+    "  --printer=NAME  print on that printer (with -p)\n"
+    "  --output=FILE   print into a PDF file instead of a printer (with -p)\n"
     "  --summary       report what the command line loaded and end\n"
     "  --help          show this text\n"
     "  --version       show the version\n";
@@ -57,19 +60,24 @@ int main(int argc, char* argv[]) {
     std::puts("tagpress 1.6.0");
     return 0;
   }
+  if (command_line.options.count("summary")) {
+    // The load phase alone, without a window.
+    try {
+      tagpress::TBarcodeFile store;
+      tagpress::TLabelRecordList records;
+      const std::string working_template = tagpress::WorkingTemplatePath();
+      if (tagpress::FileExists(working_template)) store.LoadFromFile(working_template);
+      const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
+      tagpress::LoadRequestedFiles(request, records, store);
+      PrintSummary(request, records, store);
+      return 0;
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());
+      return 1;
+    }
+  }
   try {
-    tagpress::TBarcodeFile store;
-    tagpress::TLabelRecordList records;
-    const std::string working_template = tagpress::WorkingTemplatePath();
-    if (tagpress::FileExists(working_template)) store.LoadFromFile(working_template);
-
-    const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
-    tagpress::LoadRequestedFiles(request, records, store);
-    if (command_line.options.count("summary")) PrintSummary(request, records, store);
-
-    // The working template is kept at every exit.
-    store.SaveToFile(working_template);
-    return 0;
+    return tagpress::RunProgram(argc, argv, command_line);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());
     return 1;
