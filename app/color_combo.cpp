@@ -72,8 +72,10 @@ void ColorCombo::SetValue(TColor color) {
   }
   const bool changed = color != value_;
   value_ = color;
-  QSignalBlocker block(this);
-  setCurrentIndex(index);
+  {
+    const QSignalBlocker block(this);
+    setCurrentIndex(index);
+  }
   if (changed) emit ValueChanged(value_);
 }
 

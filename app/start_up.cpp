@@ -33,9 +33,16 @@ void ApplyOutputOptions(Tfrm_Main& window, const LongOptions& options) {
 }
 
 void LoadAndPrint(Tfrm_Main& window, const RunRequest& request, const CommandLine& command_line) {
-  if (!request.DataFile) return;
-  if (request.Hidden && !FileExists(*request.DataFile))
-    throw EStartUpError(Utf8ToGbk("data file not found: " + *request.DataFile));
+  if (!request.DataFile) {
+    // With a window a missing data file is silent; an unattended print
+    // that cannot print says why.
+    if (request.Hidden && request.PrintNow) {
+      const std::string& first = command_line.arguments.front();
+      throw EStartUpError(Utf8ToGbk(first.starts_with("-") ? std::string("no data file given")
+                                                           : "data file not found: " + first));
+    }
+    return;
+  }
   if (LoadRequestedFiles(request, window.Records(), window.Store())) {
     window.TemplateToControls();
     window.UpdateCaption();
@@ -44,7 +51,6 @@ void LoadAndPrint(Tfrm_Main& window, const RunRequest& request, const CommandLin
   ApplyOutputOptions(window, command_line.options);
   if (request.Hidden) {
     // No window to show failures in: compose and print, or fail loudly.
-    window.Pages().setCurrentIndex(kLayoutPage);
     window.ComposePages();
     if (request.PrintDialog)
       window.ActionPrintExecute();
