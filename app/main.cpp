@@ -1,11 +1,17 @@
 // tagpress: design barcode labels and print them in batches.
 
+#include <unistd.h>
+
+#include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "app/app_paths.h"
 #include "app/command_line.h"
+#include "app/eval_command.h"
 #include "app/load_request.h"
 #include "app/start_up.h"
 #include "data/record_list.h"
@@ -25,8 +31,10 @@ constexpr const char* kUsage =
     "  -h              no window; with -p the program ends after printing\n"
     "\n"
     "Options:\n"
-    "  --printer=NAME  print on that printer (with -p)\n"
+    "  --printer=NAME  print on this printer (with -p)\n"
     "  --output=FILE   print into a PDF file instead of a printer (with -p)\n"
+    "  --eval=EXPR     evaluate a label expression and print its value\n"
+    "  --digits=D      the barcode digits the expression sees (with --eval)\n"
     "  --summary       report what the command line loaded and end\n"
     "  --help          show this text\n"
     "  --version       show the version\n";
@@ -48,6 +56,12 @@ void PrintSummary(const tagpress::RunRequest& request, const tagpress::TLabelRec
   if (records.RecordCount() > 5) std::printf("  ...\n");
 }
 
+std::optional<std::string> OptionValue(const tagpress::LongOptions& options, const char* name) {
+  auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -59,6 +73,12 @@ int main(int argc, char* argv[]) {
   if (command_line.options.count("version")) {
     std::puts("tagpress 1.6.0");
     return 0;
+  }
+  if (auto expression = OptionValue(command_line.options, "eval")) {
+    const tagpress::EvalOutcome outcome =
+        tagpress::EvaluateLabelExpression(*expression, OptionValue(command_line.options, "digits").value_or(""));
+    std::fprintf(outcome.Ok ? stdout : stderr, "%s\n", outcome.Text.c_str());
+    return outcome.Ok ? 0 : 1;
   }
   if (command_line.options.count("summary")) {
     // The load phase alone, without a window.
@@ -77,6 +97,10 @@ int main(int argc, char* argv[]) {
     }
   }
   try {
+    // A run without a window needs no display: without one, Qt draws off screen.
+    if (tagpress::RunRequestOf(command_line.arguments).Hidden && !std::getenv("DISPLAY") &&
+        !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+      ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     return tagpress::RunProgram(argc, argv, command_line);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());

@@ -65,8 +65,8 @@ void TrimBlanksAndControls(std::string& text) {
 }
 
 int ClampToInt(std::int64_t value) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -192,7 +192,8 @@ void TBarcode::DrawLegend(Surface& surface) {
   surface.SetPenColor(kColorBlack);
   surface.SetBrushColor(kColorWhite);
   if (show_text_ == bcoCode || show_text_ == bcoBoth) surface.TextOut(left_, top_, text_);
-  if (show_text_ == bcoTyp || show_text_ == bcoBoth) surface.TextOut(left_, ClampToInt(std::int64_t{top_} + 14), TypeName());
+  if (show_text_ == bcoTyp || show_text_ == bcoBoth)
+    surface.TextOut(left_, ClampToInt(std::int64_t{top_} + 14), TypeName());
 }
 
 }  // namespace tagpress

@@ -30,7 +30,9 @@ constexpr std::array<signed char, 256> kRowOf = [] {
   return rows;
 }();
 
-bool IsStartStop(char c) { return kRowOf[static_cast<unsigned char>(c)] >= static_cast<int>(kFirstStartStop); }
+bool IsStartStop(char c) {
+  return kRowOf[static_cast<unsigned char>(c)] >= static_cast<int>(kFirstStartStop);
+}
 
 }  // namespace
 
@@ -52,7 +54,9 @@ void EncodeCodabar(EncodeJob& job) {
       return;
     }
   }
-  const auto elements = [](char c) { return kCodabarElements[static_cast<size_t>(kRowOf[static_cast<unsigned char>(c)])]; };
+  const auto elements = [](char c) {
+    return kCodabarElements[static_cast<size_t>(kRowOf[static_cast<unsigned char>(c)])];
+  };
   job.Pattern += elements(start);
   for (const char c : data) {
     job.Pattern += '0';

@@ -34,7 +34,7 @@ constexpr std::array<std::string_view, 106> kCode128Widths = {
     "214121", "412121", "111143", "111341", "131141",  // 90
     "114113", "114311", "411113", "411311", "113141",  // 95
     "114131", "311141", "411131", "211412", "211214",  // 100
-    "211232",  // 105
+    "211232",                                          // 105
 };
 constexpr std::string_view kStop = "2331112";  // stop character with its termination bar
 

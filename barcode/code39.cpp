@@ -17,6 +17,7 @@ struct Code39Row {
 
 // ISO/IEC 16388, Table 1 (symbol character encodation) with the check
 // character values of its Annex; the start/stop character "*" last.
+// clang-format off
 constexpr std::array<Code39Row, 44> kCode39 = {{
     {'0', "505160605", 0},  // 0
     {'1', "605150506", 1},
@@ -63,6 +64,7 @@ constexpr std::array<Code39Row, 44> kCode39 = {{
     {'%', "505151515", 42},
     {'*', "515060605", 0},
 }};
+// clang-format on
 
 constexpr size_t kStartStop = 43;
 

@@ -40,7 +40,9 @@ char Code93Shift(char code39_shift) {
 
 }  // namespace
 
-std::string_view FullAsciiPair(unsigned char code) { return code < 128 ? kFullAscii[code] : std::string_view(); }
+std::string_view FullAsciiPair(unsigned char code) {
+  return code < 128 ? kFullAscii[code] : std::string_view();
+}
 
 std::string ToFullAscii(std::string_view text, FullAsciiShifts shifts) {
   std::string translated;

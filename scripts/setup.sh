@@ -14,6 +14,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # independent barcode readers, PDF pages, a real print spooler
   zbar-tools libzxing-dev zxing-cpp-tools poppler-utils cups printer-driver-cups-pdf
+  # benchmarks of whole runs
+  time bc
   # screenshots of the windows
   xvfb xauth
 )

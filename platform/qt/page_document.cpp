@@ -8,11 +8,11 @@
 
 namespace tagpress {
 
-// A picture that reports the page's resolution and size, so that it is
-// recorded in printer dots and replayed without scaling.
-class PageDocument::Page : public QPicture {
+// A picture that reports the page's resolution and size, so that text is
+// laid out in printer dots while the page is drawn.
+class PageDocument::RecordingPicture : public QPicture {
  public:
-  Page(int dpi_x, int dpi_y, int width, int height)
+  RecordingPicture(int dpi_x, int dpi_y, int width, int height)
       : dpi_x_(dpi_x), dpi_y_(dpi_y), width_(width), height_(height) {}
 
  protected:
@@ -41,6 +41,24 @@ class PageDocument::Page : public QPicture {
   int dpi_x_, dpi_y_, width_, height_;
 };
 
+// A finished page: its picture's commands, compressed. Label pages repeat
+// the same commands over and over, so they shrink many times over.
+class PageDocument::Page {
+ public:
+  explicit Page(const QPicture& picture)
+      : data_(qCompress(QByteArray(picture.data(), static_cast<qsizetype>(picture.size())), 1)) {}
+  QPicture Picture() const {
+    const QByteArray data = qUncompress(data_);
+    QPicture picture;
+    picture.setData(data.constData(), static_cast<uint>(data.size()));
+    return picture;
+  }
+  size_t Bytes() const { return static_cast<size_t>(data_.size()); }
+
+ private:
+  QByteArray data_;
+};
+
 PageDocument::PageDocument() = default;
 PageDocument::~PageDocument() = default;
 
@@ -53,6 +71,7 @@ void PageDocument::SetPageGeometry(int dpi_x, int dpi_y, int width, int height) 
 
 void PageDocument::BeginDocument() {
   canvas_.reset();
+  recording_.reset();
   pages_.clear();
   NewPage();
 }
@@ -62,25 +81,35 @@ Surface& PageDocument::Canvas() {
   return *canvas_;
 }
 
-void PageDocument::FinishPage() { canvas_.reset(); }
+void PageDocument::FinishPage() {
+  canvas_.reset();  // ends the painter: the picture is complete
+  if (recording_) pages_.push_back(std::make_unique<Page>(*recording_));
+  recording_.reset();
+}
 
 void PageDocument::NewPage() {
   FinishPage();
-  pages_.push_back(std::make_unique<Page>(dpi_x_, dpi_y_, width_, height_));
-  canvas_ = std::make_unique<QtSurface>(*pages_.back());
+  recording_ = std::make_unique<RecordingPicture>(dpi_x_, dpi_y_, width_, height_);
+  canvas_ = std::make_unique<QtSurface>(*recording_);
+}
+
+size_t PageDocument::RecordedBytes() const {
+  size_t bytes = 0;
+  for (const auto& page : pages_) bytes += page->Bytes();
+  return bytes;
 }
 
 void PageDocument::EndDocument() { FinishPage(); }
 
 void PageDocument::PaintPage(int index, QPainter& painter) const {
-  if (index < 0 || index >= PageCount() || !painter.device()) return;
+  if (index < 0 || index >= static_cast<int>(pages_.size()) || !painter.device()) return;
   // Qt replays a picture scaled by the device's resolution over its own
   // default one; undo that so one recorded dot is one unit of the painter.
   static const double picture_dpi_x = QPicture().logicalDpiX();
   static const double picture_dpi_y = QPicture().logicalDpiY();
   painter.save();
   painter.scale(picture_dpi_x / painter.device()->logicalDpiX(), picture_dpi_y / painter.device()->logicalDpiY());
-  painter.drawPicture(0, 0, *pages_[index]);
+  painter.drawPicture(0, 0, pages_[index]->Picture());
   painter.restore();
 }
 

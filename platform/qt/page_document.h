@@ -36,11 +36,14 @@ class PageDocument : public PageSink {
   Surface& Canvas() override;
   void NewPage() override;
   void EndDocument() override;
-  int PageCount() const override { return static_cast<int>(pages_.size()); }
+  int PageCount() const override { return static_cast<int>(pages_.size()) + (recording_ ? 1 : 0); }
 
   // Plays page `index` (0-based) onto a painter; one dot of the page is one
   // unit of the painter's coordinates.
   void PaintPage(int index, QPainter& painter) const;
+
+  // Bytes held by the recorded pages (kept compressed once a page is done).
+  size_t RecordedBytes() const;
 
   // Prints pages from..to (1-based, inclusive, clipped to the document) as
   // one job; returns false with nothing printed when the range is empty or
@@ -49,6 +52,7 @@ class PageDocument : public PageSink {
 
  private:
   class Page;
+  class RecordingPicture;
   void FinishPage();
 
   int dpi_x_ = 300;
@@ -57,6 +61,7 @@ class PageDocument : public PageSink {
   int height_ = 3508;
   std::string title_;
   std::vector<std::unique_ptr<Page>> pages_;
+  std::unique_ptr<RecordingPicture> recording_;  // the page being drawn
   std::unique_ptr<QtSurface> canvas_;
 };
 

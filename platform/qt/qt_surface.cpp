@@ -105,7 +105,6 @@ const QFont& QtSurface::CurrentFont() {
     font_.setItalic(spec.Italic);
     font_.setUnderline(spec.Underline);
     font_.setStrikeOut(spec.StrikeOut);
-    font_.setLetterSpacing(QFont::AbsoluteSpacing, extra_spacing_);
     font_applied_ = true;
   }
   return font_;
@@ -119,8 +118,8 @@ void QtSurface::FillRect(const Rect& rect) {
 
 void QtSurface::Polygon(std::span<const Point> points) {
   if (points.empty()) return;
-  if (state_.Pen.Color == state_.Brush.Color && state_.Pen.Width <= 1 && state_.Pen.Style == PenStyle::Solid &&
-      IsAxisAlignedRectangle(points)) {
+  if (state_.Pen.Color == state_.Brush.Color && state_.Pen.Width <= 1 &&
+      state_.Pen.Style == PenStyle::Solid && IsAxisAlignedRectangle(points)) {
     // Outline and fill in one colour: the rectangle of dots from corner to
     // corner, both included. Much faster than the general path.
     const auto [min_x, max_x] = std::minmax({points[0].X, points[2].X});
@@ -144,10 +143,27 @@ void QtSurface::LineTo(int x, int y) {
 }
 
 void QtSurface::DrawTextAt(int x, int y, std::string_view text) {
-  painter_->setFont(CurrentFont());
+  const QFont& font = CurrentFont();
+  painter_->setFont(font);
   painter_->setPen(ToQColor(state_.Font.Color));
   pen_applied_ = false;
-  painter_->drawText(QPoint(x, y + painter_->fontMetrics().ascent()), QStringFromGbk(text));
+  const QFontMetrics metrics(font, painter_->device());
+  const int baseline = y + metrics.ascent();
+  const QString string = QStringFromGbk(text);
+  if (extra_spacing_ == 0) {
+    painter_->drawText(QPoint(x, baseline), string);
+    return;
+  }
+  // Extra spacing follows every character, as the original toolkit spaces
+  // text; each character is placed by hand so that pictures and printers
+  // replay it exactly.
+  for (qsizetype i = 0; i < string.size();) {
+    const qsizetype length = string.at(i).isHighSurrogate() && i + 1 < string.size() ? 2 : 1;
+    const QString character = string.mid(i, length);
+    painter_->drawText(QPoint(x, baseline), character);
+    x += metrics.horizontalAdvance(character) + extra_spacing_;
+    i += length;
+  }
 }
 
 void QtSurface::TextOut(int x, int y, std::string_view text) {
@@ -165,8 +181,16 @@ void QtSurface::TextRect(const Rect& rect, int x, int y, std::string_view text) 
 }
 
 int QtSurface::TextWidth(std::string_view text) {
-  QFontMetrics metrics(CurrentFont(), painter_->device());
-  return metrics.horizontalAdvance(QStringFromGbk(text));
+  const QFontMetrics metrics(CurrentFont(), painter_->device());
+  const QString string = QStringFromGbk(text);
+  int width = metrics.horizontalAdvance(string);
+  if (extra_spacing_ != 0) {
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < string.size(); ++i)
+      if (!string.at(i).isLowSurrogate()) ++characters;
+    width += static_cast<int>(characters) * extra_spacing_;
+  }
+  return width;
 }
 
 int QtSurface::TextHeight(std::string_view) {

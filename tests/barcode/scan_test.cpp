@@ -7,6 +7,7 @@
 #include <string>
 
 #include "barcode/barcode.h"
+#include "platform/qt/qt_surface.h"
 #include "tests/barcode/symbol_reader.h"
 #include "tests/support/gui_application.h"
 
@@ -61,9 +62,19 @@ const ScanCase kScanCases[] = {
     {bcCode39, "AB-12. $/+%", false, ZxingFormat::Code39, "AB-12. $/+%", "CODE-39:AB-12. $/+%"},
     {bcCode39, "AB", true, ZxingFormat::Code39, "AB", nullptr, {.code39_check = true}},
     {bcCode39, "A*B", false, ZxingFormat::Code39, "AB", "CODE-39:AB"},
-    {bcCode39Extended, "Hello, World! *", false, ZxingFormat::Code39, "Hello, World! *", nullptr,
+    {bcCode39Extended,
+     "Hello, World! *",
+     false,
+     ZxingFormat::Code39,
+     "Hello, World! *",
+     nullptr,
      {.code39_full_ascii = true}},
-    {bcCode39Extended, "ab", true, ZxingFormat::Code39, "ab", nullptr,
+    {bcCode39Extended,
+     "ab",
+     true,
+     ZxingFormat::Code39,
+     "ab",
+     nullptr,
      {.code39_full_ascii = true, .code39_check = true}},
     // 25: Code 93 and full ASCII.
     {bcCode93, "TEST93", false, ZxingFormat::Code93, "TEST93", "CODE-93:TEST93"},
@@ -75,13 +86,15 @@ const ScanCase kScanCases[] = {
      "CODE-93:Code 93: a[b]{c}~"},
     // 30: Code 128 in one code set each.
     {bcCode128A, "CODE 128A_[]^", false, ZxingFormat::Code128, "CODE 128A_[]^", "CODE-128:CODE 128A_[]^"},
-    {bcCode128B, "Hello, World! ~{}", false, ZxingFormat::Code128, "Hello, World! ~{}", "CODE-128:Hello, World! ~{}"},
+    {bcCode128B, "Hello, World! ~{}", false, ZxingFormat::Code128, "Hello, World! ~{}",
+     "CODE-128:Hello, World! ~{}"},
     {bcCode128B, "Ab1", false, ZxingFormat::Code128, "Ab1", "CODE-128:Ab1"},
     {bcCode128C, "12345", false, ZxingFormat::Code128, "012345", "CODE-128:012345"},
     {bcCode128C, "00998877665544332211", false, ZxingFormat::Code128, "00998877665544332211",
      "CODE-128:00998877665544332211"},
     // 35: EAN-128: FNC1 first, then the data; odd C data ends in code set B.
-    {bcCodeEAN128C, "0112345678901231", false, ZxingFormat::Code128, "0112345678901231", "CODE-128:0112345678901231"},
+    {bcCodeEAN128C, "0112345678901231", false, ZxingFormat::Code128, "0112345678901231",
+     "CODE-128:0112345678901231"},
     {bcCodeEAN128C, "1012345", false, ZxingFormat::Code128, "1012345", "CODE-128:1012345"},
     {bcCodeEAN128C, "10123456", true, ZxingFormat::Code128, "101234564", "CODE-128:101234564"},
     {bcCodeEAN128B, "10ABC-12", false, ZxingFormat::Code128, "10ABC-12", "CODE-128:10ABC-12"},
@@ -130,7 +143,6 @@ TEST_F(ScanTest, DrawnSymbolsReadAsTheirData) {
   }
 }
 
-
 struct AddOnCase {
   TBarcodeType typ;
   const char* text;
@@ -141,10 +153,10 @@ struct AddOnCase {
 
 // The add-ons stand to the right of an EAN-13 symbol, as on a product.
 const AddOnCase kAddOnCases[] = {
-    {bcCodeUPC_Supp2, "34", false, "9780201379624 34", "EAN-2:34"},      // 34 mod 4 = 2: sets B, A
-    {bcCodeUPC_Supp2, "05", false, "9780201379624 05", "EAN-2:05"},      //
-    {bcCodeUPC_Supp2, "123", false, "9780201379624 12", "EAN-2:12"},     // only the first two count
-    {bcCodeUPC_Supp2, "99", true, "9780201379624 99", "EAN-2:99"},       // check digit not in the bars
+    {bcCodeUPC_Supp2, "34", false, "9780201379624 34", "EAN-2:34"},   // 34 mod 4 = 2: sets B, A
+    {bcCodeUPC_Supp2, "05", false, "9780201379624 05", "EAN-2:05"},   //
+    {bcCodeUPC_Supp2, "123", false, "9780201379624 12", "EAN-2:12"},  // only the first two count
+    {bcCodeUPC_Supp2, "99", true, "9780201379624 99", "EAN-2:99"},    // check digit not in the bars
     {bcCodeUPC_Supp5, "52495", false, "9780201379624 52495", "EAN-5:52495"},
     {bcCodeUPC_Supp5, "90000", false, "9780201379624 90000", "EAN-5:90000"},
     {bcCodeUPC_Supp5, "12", true, "9780201379624 00012", "EAN-5:00012"},
@@ -168,8 +180,47 @@ TEST_F(ScanTest, AddOnsReadWithTheirMainSymbol) {
       const QImage image = test_support::DrawSymbolRow({&main_symbol, &add_on}, 9);
       EXPECT_EQ(ReadWithZxing(image, ZxingFormat::Ean13, {.require_add_on = true}).text, c.zxing_text);
       std::vector<std::string> zbar = ReadWithZbar(image, {"ean2.enable=1", "ean5.enable=1"});
-      EXPECT_NE(std::find(zbar.begin(), zbar.end(), c.zbar_add_on_line), zbar.end()) << ::testing::PrintToString(zbar);
+      EXPECT_NE(std::find(zbar.begin(), zbar.end(), c.zbar_add_on_line), zbar.end())
+          << ::testing::PrintToString(zbar);
     }
+  }
+}
+
+TEST_F(ScanTest, SymbolsTurnedBy90DegreesRead) {
+  // Turned counter-clockwise, the symbol runs upward from its origin, so the
+  // origin sits at the bottom-left corner of the image's symbol area.
+  struct Case {
+    TBarcodeType typ;
+    const char* text;
+    ZxingFormat format;
+    const char* zxing_text;
+  };
+  static const Case kCases[] = {
+      {bcCodeEAN13, "6901234567892", ZxingFormat::Ean13, "6901234567892"},
+      {bcCode128B, "Turned 90", ZxingFormat::Code128, "Turned 90"},
+  };
+  for (size_t i = 0; i < std::size(kCases); ++i) {
+    SCOPED_TRACE(i);
+    TBarcode barcode;
+    barcode.SetTyp(kCases[i].typ);
+    barcode.SetText(kCases[i].text);
+    barcode.SetModul(2);
+    barcode.SetHeight(100);
+    barcode.SetAngle(90);
+    const int width = barcode.Width();
+    const int quiet = 30;
+    QImage image(barcode.Height() + 1 + 2 * quiet, width + 2 * quiet, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    barcode.SetLeft(quiet);
+    barcode.SetTop(quiet + width - 1);
+    {
+      QtSurface surface(image);
+      ASSERT_TRUE(barcode.Draw(surface));
+    }
+    // Nothing is drawn outside the symbol area.
+    EXPECT_EQ(image.pixelColor(quiet - 1, quiet + width / 2), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(quiet + barcode.Height() + 1, quiet + width / 2), QColor(Qt::white));
+    EXPECT_EQ(ReadWithZxing(image, kCases[i].format, {.try_rotate = true}).text, kCases[i].zxing_text);
   }
 }
 

@@ -38,7 +38,9 @@ ZXing::BarcodeFormat ToZxing(ZxingFormat format) {
 
 }  // namespace
 
-QImage DrawSymbolImage(TBarcode& barcode, int quiet_modules) { return DrawSymbolRow({&barcode}, 0, quiet_modules); }
+QImage DrawSymbolImage(TBarcode& barcode, int quiet_modules) {
+  return DrawSymbolRow({&barcode}, 0, quiet_modules);
+}
 
 QImage DrawSymbolRow(std::vector<TBarcode*> symbols, int gap_modules, int quiet_modules) {
   const int module = symbols.front()->Modul();
@@ -69,11 +71,12 @@ ZxingReading ReadWithZxing(const QImage& image, ZxingFormat format, const ZxingO
   ZXing::DecodeHints hints;
   hints.setFormats(ToZxing(format));
   hints.setTryHarder(true);
-  hints.setTryRotate(false);
+  hints.setTryRotate(options.try_rotate);
   hints.setTryCode39ExtendedMode(options.code39_full_ascii);
   hints.setValidateCode39CheckSum(options.code39_check);
   hints.setReturnCodabarStartEnd(true);
-  hints.setEanAddOnSymbol(options.require_add_on ? ZXing::EanAddOnSymbol::Require : ZXing::EanAddOnSymbol::Ignore);
+  hints.setEanAddOnSymbol(options.require_add_on ? ZXing::EanAddOnSymbol::Require
+                                                 : ZXing::EanAddOnSymbol::Ignore);
   const ZXing::Result result = ZXing::ReadBarcode(view, hints);
   if (!result.isValid()) return {};
   return {result.text(), result.symbologyIdentifier()};

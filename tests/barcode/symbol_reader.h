@@ -24,10 +24,11 @@ struct ZxingOptions {
   bool code39_full_ascii = false;
   bool code39_check = false;
   bool require_add_on = false;
+  bool try_rotate = false;
 };
 
 struct ZxingReading {
-  std::string text;  // empty when nothing was found
+  std::string text;                  // empty when nothing was found
   std::string symbology_identifier;  // "]C1" for GS1-128, for example
 };
 

@@ -113,3 +113,39 @@ TEST(PrinterService, PrintsPagesIntoAPdfFile) {
 
 }  // namespace
 }  // namespace tagpress
+
+namespace tagpress {
+namespace {
+
+TEST(PageDocument, PrintsAPageRangeAsOneJob) {
+  App();
+  TempDir dir;
+  PageDocument document;
+  ComposeSquarePages(document, 3);
+  struct Case {
+    int from, to;
+    int pages;  // 0: nothing printed
+  };
+  const Case cases[] = {{2, 3, 2}, {1, 3, 3}, {3, 9, 1}, {4, 5, 0}, {0, 1, 1}};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    const std::string pdf = dir.File("range" + std::to_string(i) + ".pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    EXPECT_EQ(document.PrintPages(printer, cases[i].from, cases[i].to), cases[i].pages > 0);
+    if (cases[i].pages == 0) {
+      EXPECT_FALSE(std::filesystem::exists(pdf));
+      continue;
+    }
+    const std::string prefix = dir.File("r" + std::to_string(i));
+    ASSERT_EQ(std::system(("pdftoppm -r 30 -gray " + pdf + " " + prefix).c_str()), 0);
+    int pages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+      if (entry.path().filename().string().rfind("r" + std::to_string(i) + "-", 0) == 0) ++pages;
+    EXPECT_EQ(pages, cases[i].pages);
+  }
+}
+
+}  // namespace
+}  // namespace tagpress

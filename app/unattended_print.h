@@ -1,0 +1,37 @@
+#pragma once
+// Printing from the command line: compose every page of the loaded records
+// with the current template and print them without a window.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "barcode/barcode.h"
+#include "data/record_list.h"
+#include "print/label_text_expander.h"
+#include "template/barcode_file.h"
+
+namespace tagpress {
+
+class PrinterService;
+
+struct UnattendedPrintOptions {
+  std::optional<std::string> Printer;    // --printer=NAME: this printer for the run
+  std::optional<std::string> PdfOutput;  // --output=FILE.pdf: a PDF file instead of a printer
+  std::string Title = "Lumo v1.6";       // the print job's document title
+};
+
+struct UnattendedPrintResult {
+  bool Printed = false;
+  int Pages = 0;
+  std::string Error;  // GBK; why nothing was printed
+};
+
+// Selects the printer (the option, else the template's Printer key when it
+// names one), composes the pages and prints all of them as one job.
+UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecordList& records,
+                                      LabelTextExpander& expander, TBarcode& barcode, PrinterService& printers,
+                                      const UnattendedPrintOptions& options,
+                                      const std::function<void(const std::string&)>& status = {});
+
+}  // namespace tagpress
