@@ -11,6 +11,7 @@
 #include "app/form_state.h"
 #include "app/label_services.h"
 #include "app/main_actions.h"
+#include "app/window_dialogs.h"
 #include "barcode/barcode.h"
 #include "data/record_list.h"
 #include "platform/qt/page_document.h"
@@ -25,7 +26,6 @@ class DataPage;
 class DesignPage;
 class LayoutPage;
 class MainStatusBar;
-class WindowDialogs;
 
 // Page indexes of pcPages.
 enum WorkPage { kDesignPage, kDataPage, kLayoutPage, kNewsPage };

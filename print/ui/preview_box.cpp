@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -72,8 +73,11 @@ double PreviewBox::ZoomFactor() const {
   if (zoom_mode_ < kZoomPageWidth) return kZoomFactors[zoom_mode_];
   const QSizeF physical = PhysicalPageSize();
   if (physical.isEmpty()) return 1.0;
-  // Fit into the viewport as it would be without scroll bars.
-  const QSize area = maximumViewportSize() - QSize(2 * kMargin, 2 * kMargin);
+  // Fit into the viewport as it would be without scroll bars; the page
+  // width leaves room for the vertical bar that a long page brings.
+  QSize area = maximumViewportSize() - QSize(2 * kMargin, 2 * kMargin);
+  if (zoom_mode_ == kZoomPageWidth)
+    area.rwidth() -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
   double factor = area.width() / physical.width();
   if (zoom_mode_ == kZoomWholePage) factor = std::min(factor, area.height() / physical.height());
   return std::max(factor, 0.01);

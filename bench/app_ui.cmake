@@ -1,0 +1,4 @@
+tagpress_benchmark(app_ui_bench
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/app_ui_bench.cpp
+  DEPENDS tagpress_app_ui Qt6::Test
+)
