@@ -26,8 +26,7 @@ QApplication& Application() {
 }
 
 std::string ExampleTemplate() {
-  const char* source = std::getenv("TAGPRESS_SOURCE_DIR");
-  return std::string(source ? source : ".") + "/examples/template.bcf";
+  return std::string(TAGPRESS_SOURCE_DIR) + "/examples/template.bcf";
 }
 
 // A working folder whose Default.bct is the example template, with `blocks` barcodes per label.

@@ -19,7 +19,7 @@ CommandLine Arguments(std::vector<std::string> args) {
 }
 
 std::string ExampleFile(const char* name) {
-  return std::string(std::getenv("TAGPRESS_SOURCE_DIR")) + "/examples/" + name;
+  return std::string(TAGPRESS_SOURCE_DIR) + "/examples/" + name;
 }
 
 TEST_F(StartUpTest, DataAndTemplateAreShownInTheWindow) {
