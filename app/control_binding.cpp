@@ -46,6 +46,15 @@ int TagOf(const QObject& control) { return control.property("Tag").toInt(); }
 
 void SetTag(QObject& control, int tag) { control.setProperty("Tag", tag); }
 
+void NameControl(QWidget& control, const char* name, int tag, const char* hint) {
+  control.setObjectName(QString::fromUtf8(name));
+  if (tag != 0) SetTag(control, tag);
+  if (hint && *hint) {
+    control.setToolTip(QString::fromUtf8(hint));
+    control.setStatusTip(QString::fromUtf8(hint));
+  }
+}
+
 void WriteControlToKey(QWidget& control, TBarcodeFile& store, const ControlBinding& b) {
   if (auto* mm = qobject_cast<MmEdit*>(&control)) {
     mm->CommitText();

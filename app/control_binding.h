@@ -48,4 +48,14 @@ void ConnectChange(QWidget& control, QObject& context, const std::function<void(
 int TagOf(const QObject& control);
 void SetTag(QObject& control, int tag);
 
+// Gives a control its object name, its Tag (unless 0) and its hint (shown as
+// tool tip and in the status bar; unless empty).
+void NameControl(QWidget& control, const char* name, int tag, const char* hint);
+
+template <typename T>
+T* Named(T* control, const char* name, int tag = 0, const char* hint = "") {
+  NameControl(*control, name, tag, hint);
+  return control;
+}
+
 }  // namespace tagpress

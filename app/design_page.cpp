@@ -66,17 +66,6 @@ const ControlBinding kDesignBindings[] = {
 
 enum FontTag { kUpTextFont = 109, kBarTextFont = 309, kDownTextFont = 409 };
 
-template <typename T>
-T* Named(T* control, const char* name, int tag, const char* hint) {
-  control->setObjectName(QString::fromUtf8(name));
-  SetTag(*control, tag);
-  if (hint && *hint) {
-    control->setToolTip(QString::fromUtf8(hint));
-    control->setStatusTip(QString::fromUtf8(hint));
-  }
-  return control;
-}
-
 QComboBox* FixedList(QWidget* parent, const QStringList& items) {
   auto* combo = new QComboBox(parent);
   combo->addItems(items);

@@ -7,7 +7,8 @@ namespace tagpress {
 
 LabelServices DefaultLabelServices() {
   LabelServices services;
-  services.DrawLabel = [](TBarcode& barcode, const TBarcodeFile& tpl, Surface& surface, const TtgpDrawRec& rec,
+  services.DrawLabel = [](TBarcode& barcode, const TBarcodeFile& tpl, Surface& surface,
+                          const TtgpDrawRec& rec,
                           bool show_origin) { DrawLabel(barcode, tpl, surface, rec, show_origin); };
   services.Expander = std::make_unique<LabelTextContext>();
   return services;

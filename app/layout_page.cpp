@@ -41,13 +41,6 @@ const ControlBinding kLayoutBindings[] = {
     {642, "edtPageFooterRight", "PageRightFooter"},
 };
 
-template <typename T>
-T* Named(T* control, const char* name, int tag = 0) {
-  control->setObjectName(QString::fromUtf8(name));
-  if (tag) SetTag(*control, tag);
-  return control;
-}
-
 QSpinBox* Spin(QWidget* parent, const char* name, int tag, int minimum, int maximum) {
   auto* spin = Named(new QSpinBox(parent), name, tag);
   spin->setRange(minimum, maximum);

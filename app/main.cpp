@@ -75,8 +75,8 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (auto expression = OptionValue(command_line.options, "eval")) {
-    const tagpress::EvalOutcome outcome =
-        tagpress::EvaluateLabelExpression(*expression, OptionValue(command_line.options, "digits").value_or(""));
+    const tagpress::EvalOutcome outcome = tagpress::EvaluateLabelExpression(
+        *expression, OptionValue(command_line.options, "digits").value_or(""));
     std::fprintf(outcome.Ok ? stdout : stderr, "%s\n", outcome.Text.c_str());
     return outcome.Ok ? 0 : 1;
   }

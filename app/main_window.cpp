@@ -40,6 +40,12 @@ QString QStringFromPath(const std::string& path) {
 }
 std::string PathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+std::string AsciiUpperCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
 QString ApplicationTitle() { return QString::fromUtf8(kApplicationTitle); }
 
 }  // namespace
@@ -217,7 +223,17 @@ void Tfrm_Main::ActionNewExecute() {
     const Answer answer =
         dialogs_->AskYesNoCancel(this, QStringLiteral("保存"), QStringLiteral("文件已经被修改，是否保存？"));
     if (answer == Answer::Cancel) return;
-    if (answer == Answer::Yes && !store_.FileName.empty() && FileExists(store_.FileName)) store_.Save();
+    if (answer == Answer::Yes) {
+      if (!store_.FileName.empty()) {
+        store_.Save();
+      } else {
+        // A new template has no file yet: ask for one rather than drop the
+        // design the user asked to keep. Cancelling keeps it on screen.
+        const std::optional<QString> chosen = dialogs_->SaveTemplate(this, QStringFromPath(options_.AppDir));
+        if (!chosen) return;
+        store_.SaveToFile(PathFromQString(*chosen));
+      }
+    }
   }
   store_.Reset();
   TemplateToControls();
@@ -227,7 +243,7 @@ void Tfrm_Main::ActionNewExecute() {
 void Tfrm_Main::ActionOpenExecute() {
   const std::optional<QString> chosen = dialogs_->OpenTemplate(this, QStringFromPath(options_.AppDir));
   if (!chosen) return;
-  if (chosen->toUpper() == QStringFromPath(store_.FileName).toUpper()) return;
+  if (AsciiUpperCase(PathFromQString(*chosen)) == AsciiUpperCase(store_.FileName)) return;
   OpenTemplateFile(PathFromQString(*chosen));
 }
 

@@ -189,29 +189,39 @@ TEST_F(MainWindowTest, SaveAsLeavesNameCaptionAndModified) {
 TEST_F(MainWindowTest, NewAsksAboutAModifiedTemplate) {
   struct Case {
     Answer answer;
-    bool named;  // the template has an existing file
-    bool reset;  // the store was reset
-    bool saved;  // the file got the change
+    bool named;       // the template has a file
+    QString save_as;  // the save dialog's answer for a new template; empty cancels
+    bool reset;       // the store was reset
+    bool saved;       // the template's file (or the chosen one) got the change
   };
-  static const Case kCases[] = {
-      /* 0 */ {Answer::Cancel, true, false, false},
-      /* 1 */ {Answer::No, true, true, false},
-      /* 2 */ {Answer::Yes, true, true, true},
-      /* 3 */ {Answer::Yes, false, true, false},  // a new template is not saved
+  const Case kCases[] = {
+      /* 0 */ {Answer::Cancel, true, "", false, false},
+      /* 1 */ {Answer::No, true, "", true, false},
+      /* 2 */ {Answer::Yes, true, "", true, true},
+      /* 3 a new template asks for a name */ {Answer::Yes, false, "chosen", true, true},
+      /* 4 ... and keeps the design when that is cancelled */ {Answer::Yes, false, "", false, false},
   };
   for (size_t i = 0; i < std::size(kCases); ++i) {
     SCOPED_TRACE(i);
     const Case& c = kCases[i];
     Tfrm_Main& window = OpenWindow();
     const std::string file = dir_.Write("m.bcf", TemplateWith("BarTextStart", "1"));
-    if (c.named) window.OpenTemplateFile(file);
+    if (c.named) {
+      window.OpenTemplateFile(file);
+    } else {
+      window.ActionNewExecute();
+      if (!c.save_as.isEmpty()) dialogs_->FileAnswers = {QString::fromStdString(file)};
+    }
     window.Store().SetBarTextStart("5");
     dialogs_->Answers = {c.answer};
     window.ActionNewExecute();
     ASSERT_EQ(dialogs_->Count("yes-no-cancel"), 1);
-    EXPECT_EQ(dialogs_->Log.back().Caption, QStringLiteral("保存"));
-    EXPECT_EQ(dialogs_->Log.back().Text, QStringLiteral("文件已经被修改，是否保存？"));
-    EXPECT_EQ(window.Store().FileName.empty(), c.reset || !c.named);
+    EXPECT_EQ(dialogs_->Last("yes-no-cancel").Caption, QStringLiteral("保存"));
+    EXPECT_EQ(dialogs_->Last("yes-no-cancel").Text, QStringLiteral("文件已经被修改，是否保存？"));
+    EXPECT_EQ(window.Store().Modified(), !c.reset);
+    if (c.reset) {
+      EXPECT_TRUE(window.Store().FileName.empty());
+    }
     TBarcodeFile reread;
     reread.LoadFromFile(file);
     EXPECT_EQ(reread.BarTextStart(), c.saved ? "5" : "1");

@@ -18,9 +18,7 @@ CommandLine Arguments(std::vector<std::string> args) {
   return ReadCommandLine(static_cast<int>(argv.size()), argv.data());
 }
 
-std::string ExampleFile(const char* name) {
-  return std::string(TAGPRESS_SOURCE_DIR) + "/examples/" + name;
-}
+std::string ExampleFile(const char* name) { return std::string(TAGPRESS_SOURCE_DIR) + "/examples/" + name; }
 
 TEST_F(StartUpTest, DataAndTemplateAreShownInTheWindow) {
   Tfrm_Main& window = OpenWindow();

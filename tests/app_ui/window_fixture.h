@@ -58,6 +58,13 @@ class ScriptedDialogs : public WindowDialogs {
     return ColorAnswer;
   }
 
+  // The last dialog of that kind; an empty entry when none was shown.
+  Shown Last(const QString& kind) const {
+    for (auto it = Log.rbegin(); it != Log.rend(); ++it)
+      if (it->Kind == kind) return *it;
+    return {};
+  }
+
   int Count(const QString& kind) const {
     int n = 0;
     for (const Shown& s : Log) n += s.Kind == kind;
