@@ -1,10 +1,15 @@
 // The preview and print controls: page navigation, zoom, and the print action.
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include "app/layout_page.h"
+#include "platform/text_file.h"
 #include "print/ui/preview_box.h"
 #include "print/ui/preview_controls.h"
 #include "tests/app_ui/window_fixture.h"
@@ -44,6 +49,35 @@ TEST_F(PreviewTest, PrintBeforeAnyPreviewDoesNothing) {
   EXPECT_FALSE(dialog_seen);
   EXPECT_EQ(window.Document().PageCount(), 0);
   EXPECT_EQ(ComposedLabels(), 0);
+}
+
+TEST_F(PreviewTest, PrintDialogOffersEveryPageAndPrintsThem) {
+  Tfrm_Main& window = WindowWithPages(3);
+  const std::string pdf = dir_.File("dialog.pdf");
+  window.Printers().SetPdfOutput(QString::fromStdString(pdf));
+  int min_page = 0, max_page = 0, from_page = 0, to_page = 0;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    min_page = dialog->minPage();
+    max_page = dialog->maxPage();
+    from_page = dialog->printer()->fromPage();
+    to_page = dialog->printer()->toPage();
+    dialog->accept();
+  });
+  answer.start(10);
+  window.ActionPrintExecute();
+  EXPECT_EQ(min_page, 1);
+  EXPECT_EQ(max_page, 3);
+  EXPECT_EQ(from_page, 1);
+  EXPECT_EQ(to_page, 3);
+  ASSERT_TRUE(FileExists(pdf));
+  QProcess info;
+  info.start(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf)});
+  ASSERT_TRUE(info.waitForFinished(10000));
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                  .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\b"))));
 }
 
 TEST_F(PreviewTest, StartsWithWholePageAndADisabledPageEdit) {
