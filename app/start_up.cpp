@@ -1,7 +1,12 @@
 #include "app/start_up.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFile>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstdio>
 
 #include "app/app_title.h"
@@ -65,6 +70,32 @@ void LoadAndPrint(Tfrm_Main& window, const RunRequest& request, const CommandLin
     window.DirectPrint();
 }
 
+// A termination request (logout, kill, Ctrl+C) ends the message loop like a
+// normal close, so the working template is still written. The handler only
+// writes a byte into a socket; the loop reads it and quits.
+int g_quit_sockets[2] = {-1, -1};
+
+void OnTerminationSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t written = ::write(g_quit_sockets[0], &byte, 1);
+}
+
+void QuitOnTerminationSignals(QApplication& application) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_quit_sockets) != 0) return;
+  auto* notifier = new QSocketNotifier(g_quit_sockets[1], QSocketNotifier::Read, &application);
+  QObject::connect(notifier, &QSocketNotifier::activated, &application, [notifier] {
+    notifier->setEnabled(false);
+    char byte;
+    [[maybe_unused]] const ssize_t read = ::read(g_quit_sockets[1], &byte, 1);
+    QApplication::quit();
+  });
+  struct sigaction action = {};
+  action.sa_handler = OnTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+}
+
 }  // namespace
 
 StartUpResult RunStartUp(Tfrm_Main& window, const CommandLine& command_line) {
@@ -96,6 +127,7 @@ StartUpResult RunStartUp(Tfrm_Main& window, const CommandLine& command_line) {
 int RunProgram(int argc, char* argv[], const CommandLine& command_line) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tagpress"));
+  QuitOnTerminationSignals(application);
   const RunRequest request = RunRequestOf(command_line.arguments);
   Tfrm_Main window(ProgramWindowOptions());
   if (!request.Hidden) window.show();

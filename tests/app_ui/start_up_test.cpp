@@ -45,28 +45,6 @@ TEST_F(StartUpTest, HiddenPrintIntoAPdfFile) {
   EXPECT_TRUE(FileExists(pdf));
 }
 
-TEST_F(StartUpTest, HiddenFailuresEndWithAnErrorStatus) {
-  struct Case {
-    std::vector<std::string> args;
-    int status;
-  };
-  const std::string pdf = dir_.File("x.pdf");
-  const Case kCases[] = {
-      /* 0 missing data file */ {{dir_.File("none.csv"), "-p", "-h", "--output=" + pdf}, 1},
-      /* 1 unknown printer */ {{ExampleFile("data.csv"), "-p", "-h", "--printer=no-such-printer"}, 1},
-      /* 2 nothing to print: ends at once */ {{ExampleFile("data.csv"), "-h"}, 0},
-  };
-  for (size_t i = 0; i < std::size(kCases); ++i) {
-    SCOPED_TRACE(i);
-    Tfrm_Main& window = OpenWindow();
-    const StartUpResult result = RunStartUp(window, Arguments(kCases[i].args));
-    EXPECT_EQ(result.Outcome, StartUpOutcome::Finished);
-    EXPECT_EQ(result.ExitStatus, kCases[i].status);
-    CloseWindow();
-  }
-  EXPECT_FALSE(FileExists(pdf));
-}
-
 TEST_F(StartUpTest, HiddenPrintOfALabelThatDoesNotFitFails) {
   Tfrm_Main& window = OpenWindow();
   const std::string tpl = dir_.File("huge.bcf");
