@@ -52,7 +52,9 @@ QString ApplicationTitle() { return QString::fromUtf8(kApplicationTitle); }
 
 MainWindowOptions ProgramWindowOptions() {
   MainWindowOptions options;
-  options.AppDir = AppDir();
+  // The dialogs start where the working template lives: beside the
+  // executable in a portable install, else in the user's configuration.
+  options.AppDir = WorkingDir();
   options.WorkingTemplatePath = tagpress::WorkingTemplatePath();
   return options;
 }

@@ -78,6 +78,8 @@ class Tfrm_Main : public QMainWindow {
   TBarcodeFile& Store() { return store_; }
   TLabelRecordList& Records() { return records_; }
   TBarcode& Barcode() { return barcode_; }
+  // The expression context: the script executor with "条码数字".
+  LabelTextExpander& TextExpander() { return *options_.Services.Expander; }
   FormState& State() { return state_; }
   const MainActions& Actions() const { return actions_; }
   QTabWidget& Pages() { return *pages_; }
