@@ -75,11 +75,18 @@ Tfrm_Main::Tfrm_Main(MainWindowOptions options, QWidget* parent)
   ConnectActions();
   design_->FillBarcodeTypes();
 
-  if (FileExists(working_template_)) {
-    OpenTemplateFile(working_template_);
-  } else {
-    // Without a working template the controls show the store's defaults,
-    // so what they show is what the preview draws.
+  try {
+    if (!FileExists(working_template_)) {
+      // Without a working template the controls show the store's defaults,
+      // so what they show is what the preview draws.
+      TemplateToControls();
+    } else {
+      OpenTemplateFile(working_template_);
+    }
+  } catch (const std::exception& error) {
+    // A damaged working template must not keep the program from starting:
+    // show what was read and report the error once the window is up.
+    startup_error_ = QStringFromGbk(error.what());
     TemplateToControls();
   }
   setWindowTitle(ApplicationTitle());
@@ -147,6 +154,12 @@ void Tfrm_Main::Guarded(Command command) {
   } catch (const std::exception& error) {
     ReportError(error);
   }
+}
+
+void Tfrm_Main::ReportStartUpError() {
+  if (startup_error_.isEmpty()) return;
+  error_display_(startup_error_);
+  startup_error_.clear();
 }
 
 void Tfrm_Main::ReportError(const std::exception& error) { error_display_(QStringFromGbk(error.what())); }
@@ -331,7 +344,8 @@ void Tfrm_Main::ActionPreviewExecute() {
 }
 
 void Tfrm_Main::ActionPrintExecute() {
-  if (document_.PageCount() == 0) return;
+  // Pages being composed are not printed half-done.
+  if (composing_ || document_.PageCount() == 0) return;
   Guarded([this] { printers_.PrintWithDialog(document_, this); });
 }
 

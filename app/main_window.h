@@ -94,6 +94,8 @@ class Tfrm_Main : public QMainWindow {
   // Where failures of user commands are shown: a message box by default.
   void SetErrorDisplay(std::function<void(const QString&)> display) { error_display_ = std::move(display); }
   void ReportError(const std::exception& error);
+  // Shows an error met while loading the working template at creation, once.
+  void ReportStartUpError();
 
  protected:
   bool event(QEvent* event) override;
@@ -111,6 +113,7 @@ class Tfrm_Main : public QMainWindow {
   std::string working_template_;
   std::unique_ptr<WindowDialogs> dialogs_;
   std::function<void(const QString&)> error_display_;
+  QString startup_error_;
 
   TBarcodeFile store_;
   TLabelRecordList records_;

@@ -107,6 +107,7 @@ StartUpResult RunStartUp(Tfrm_Main& window, const CommandLine& command_line) {
     window.SetErrorDisplay(
         [](const QString& text) { std::fprintf(stderr, "tagpress: %s\n", qPrintable(text)); });
     result.Outcome = StartUpOutcome::Finished;
+    window.ReportStartUpError();
     try {
       LoadAndPrint(window, request, command_line);
     } catch (const std::exception& error) {
@@ -116,6 +117,7 @@ StartUpResult RunStartUp(Tfrm_Main& window, const CommandLine& command_line) {
     return result;
   }
   if (request.HasArguments) window.show();
+  window.ReportStartUpError();
   try {
     LoadAndPrint(window, request, command_line);
   } catch (const std::exception& error) {

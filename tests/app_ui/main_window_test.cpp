@@ -107,6 +107,19 @@ TEST_F(MainWindowTest, MissingWorkingTemplateShowsDefaultsAndIsWrittenAtExit) {
   EXPECT_TRUE(FileExists(DefaultPath()));
 }
 
+TEST_F(MainWindowTest, DamagedWorkingTemplateIsReportedAndKept) {
+  const std::string damaged = TemplateWith("UpTextFont", "Arial,x");
+  dir_.Write("Default.bct", damaged);
+  Tfrm_Main& window = OpenWindow();
+  EXPECT_EQ(dialogs_->Count("error"), 0);  // not before the window is up
+  window.ReportStartUpError();
+  window.ReportStartUpError();
+  EXPECT_EQ(dialogs_->Count("error"), 1);
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Lumo v1.6"));
+  CloseWindow();
+  EXPECT_EQ(TempDir::Read(DefaultPath()), damaged);  // what was read is written back unchanged
+}
+
 TEST_F(MainWindowTest, DefaultBctFromAnotherFolderKeepsTheFileName) {
   Tfrm_Main& window = OpenWindow();
   const std::string named = dir_.Write("named.bcf", TemplateWith("BarTextStart", "111"));
