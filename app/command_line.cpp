@@ -1,19 +1,11 @@
 #include "app/command_line.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/ascii_text.h"
 #include "platform/text_file.h"
 
 namespace tagpress {
-
-namespace {
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-}  // namespace
 
 CommandLine ReadCommandLine(int argc, const char* const argv[]) {
   CommandLine line;
@@ -21,8 +13,7 @@ CommandLine ReadCommandLine(int argc, const char* const argv[]) {
     std::string argument = argv[i];
     if (argument.size() > 2 && argument.compare(0, 2, "--") == 0) {
       size_t equals = argument.find('=');
-      std::string name =
-          AsciiLower(argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
+      std::string name = AsciiLowerCase(argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2));
       line.options[name] = equals == std::string::npos ? std::string() : argument.substr(equals + 1);
       continue;
     }
@@ -33,7 +24,7 @@ CommandLine ReadCommandLine(int argc, const char* const argv[]) {
 
 bool HasSwitch(const ArgumentList& arguments, const std::string& switch_text) {
   return std::any_of(arguments.begin(), arguments.end(),
-                     [&](const std::string& entry) { return AsciiLower(entry) == switch_text; });
+                     [&](const std::string& entry) { return AsciiLowerCase(entry) == switch_text; });
 }
 
 RunRequest RunRequestOf(const ArgumentList& arguments) {

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -12,6 +11,7 @@
 #include "app/app_paths.h"
 #include "app/command_line.h"
 #include "app/eval_command.h"
+#include "app/export_command.h"
 #include "app/load_request.h"
 #include "app/start_up.h"
 #include "data/record_list.h"
@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
   const tagpress::CommandLine command_line = tagpress::ReadCommandLine(argc - 1, argv + 1);
   if (command_line.options.count("help")) {
     std::fputs(kUsage, stdout);
+    std::fputs(tagpress::kExportUsage, stdout);
     return 0;
   }
   if (command_line.options.count("version")) {
@@ -75,11 +76,12 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (auto expression = OptionValue(command_line.options, "eval")) {
-    const tagpress::EvalOutcome outcome = tagpress::EvaluateLabelExpression(
-        *expression, OptionValue(command_line.options, "digits").value_or(""));
+    const tagpress::EvalOutcome outcome =
+        tagpress::EvaluateLabelExpression(*expression, OptionValue(command_line.options, "digits").value_or(""));
     std::fprintf(outcome.Ok ? stdout : stderr, "%s\n", outcome.Text.c_str());
     return outcome.Ok ? 0 : 1;
   }
+  if (command_line.options.count("export")) return tagpress::RunExportProgram(command_line, argc, argv);
   if (command_line.options.count("summary")) {
     // The load phase alone, without a window.
     try {

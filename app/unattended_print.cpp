@@ -10,8 +10,8 @@
 namespace tagpress {
 
 UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecordList& records,
-                                      LabelTextExpander& expander, TBarcode& barcode,
-                                      PrinterService& printers, const UnattendedPrintOptions& options,
+                                      LabelTextExpander& expander, TBarcode& barcode, PrinterService& printers,
+                                      const UnattendedPrintOptions& options,
                                       const std::function<void(const std::string&)>& status) {
   UnattendedPrintResult result;
   if (options.PdfOutput) {
@@ -22,8 +22,7 @@ UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecor
       return result;
     }
   } else {
-    printers.SelectPrinter(
-        QStringFromGbk(tpl.Printer()));  // a name that matches nothing keeps the current one
+    printers.SelectPrinter(QStringFromGbk(tpl.Printer()));  // a name that matches nothing keeps the current one
   }
   if (!printers.HasPrinter()) {
     result.Error = GBK("没有安装打印机，无法打印。");
@@ -38,9 +37,7 @@ UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecor
   job.Sink = &sink;
   job.Expander = &expander;
   job.Title = options.Title;
-  job.DrawLabel = [&](Surface& surface, const TtgpDrawRec& rec) {
-    DrawLabel(barcode, tpl, surface, rec, false);
-  };
+  job.DrawLabel = [&](Surface& surface, const TtgpDrawRec& rec) { DrawLabel(barcode, tpl, surface, rec, false); };
   job.SetStatusText = status;
   try {
     result.Pages = ComposePages(job, ComposeStart{}).PageCount;

@@ -30,8 +30,8 @@ struct UnattendedPrintResult {
 // Selects the printer (the option, else the template's Printer key when it
 // names one), composes the pages and prints all of them as one job.
 UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecordList& records,
-                                      LabelTextExpander& expander, TBarcode& barcode,
-                                      PrinterService& printers, const UnattendedPrintOptions& options,
+                                      LabelTextExpander& expander, TBarcode& barcode, PrinterService& printers,
+                                      const UnattendedPrintOptions& options,
                                       const std::function<void(const std::string&)>& status = {});
 
 }  // namespace tagpress

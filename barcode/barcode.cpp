@@ -186,7 +186,7 @@ void TBarcode::DrawPattern(Surface& surface) {
 }
 
 void TBarcode::DrawLegend(Surface& surface) {
-  FontSpec font = surface.Font();
+  SurfaceFont font = surface.Font();
   font.Size = 4;
   surface.SetFont(font);
   surface.SetPenColor(kColorBlack);

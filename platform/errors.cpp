@@ -16,8 +16,6 @@ std::string FileErrorMessage(const std::string& path, const std::string& reason)
 EFileError::EFileError(std::string path, std::string reason)
     : ETagpressError(FileErrorMessage(path, reason)), path_(std::move(path)), reason_(std::move(reason)) {}
 
-std::string SystemErrorText(int error_number) {
-  return Utf8ToGbk(std::strerror(error_number));
-}
+std::string SystemErrorText(int error_number) { return Utf8ToGbk(std::strerror(error_number)); }
 
 }  // namespace tagpress

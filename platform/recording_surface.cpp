@@ -54,7 +54,7 @@ void RecordingSurface::SetBrushStyle(BrushStyle style) {
   Record(SurfaceCallKind::SetBrushStyle, static_cast<int>(style));
 }
 
-void RecordingSurface::SetFont(const FontSpec& font) {
+void RecordingSurface::SetFont(const SurfaceFont& font) {
   state_.Font = font;
   Record(SurfaceCallKind::SetFont, font.Size);
 }

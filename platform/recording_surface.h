@@ -62,8 +62,8 @@ class RecordingSurface : public Surface {
   void SetPenMode(PenMode mode) override;
   void SetBrushColor(TColor color) override;
   void SetBrushStyle(BrushStyle style) override;
-  void SetFont(const FontSpec& font) override;
-  const FontSpec& Font() const override { return state_.Font; }
+  void SetFont(const SurfaceFont& font) override;
+  const SurfaceFont& Font() const override { return state_.Font; }
   void SetFontResolution(int dots_per_inch) override;
   void FillRect(const Rect& rect) override;
   void Polygon(std::span<const Point> points) override;

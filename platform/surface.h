@@ -49,7 +49,7 @@ struct SurfaceBrush {
 
 // A font as the surface takes it over from a font object. The size is in
 // points; the surface turns it into dots with its font resolution.
-struct FontSpec {
+struct SurfaceFont {
   std::string Name = "Arial";  // face name, GBK
   int Size = 8;                // points
   bool Bold = false;
@@ -57,14 +57,14 @@ struct FontSpec {
   bool Underline = false;
   bool StrikeOut = false;
   TColor Color = kColorBlack;
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const SurfaceFont&) const = default;
 };
 
 // What SaveState keeps and RestoreState puts back.
 struct SurfaceState {
   SurfacePen Pen;
   SurfaceBrush Brush;
-  FontSpec Font;
+  SurfaceFont Font;
   bool operator==(const SurfaceState&) const = default;
 };
 
@@ -87,8 +87,8 @@ class Surface {
   virtual void SetBrushStyle(BrushStyle style) = 0;
 
   // Font, applied at the font resolution (dots per inch).
-  virtual void SetFont(const FontSpec& font) = 0;
-  virtual const FontSpec& Font() const = 0;
+  virtual void SetFont(const SurfaceFont& font) = 0;
+  virtual const SurfaceFont& Font() const = 0;
   virtual void SetFontResolution(int dots_per_inch) = 0;
 
   // Shapes. Polygon outlines with the pen and fills with the brush (even-odd

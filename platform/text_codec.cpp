@@ -109,8 +109,6 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
-bool LooksLikeUtf8(std::string_view bytes) {
-  return !IsAscii(bytes) && IsValidUtf8(bytes);
-}
+bool LooksLikeUtf8(std::string_view bytes) { return !IsAscii(bytes) && IsValidUtf8(bytes); }
 
 }  // namespace tagpress

@@ -30,8 +30,8 @@ inline bool IsGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
 // A Chinese (or any UTF-8) literal of the source as GBK core text, converted
 // once per place of use: GBK("条码数字").
-#define GBK(utf8_literal)                                                    \
-  ([]() -> const std::string& {                                            \
+#define GBK(utf8_literal)                                                     \
+  ([]() -> const std::string& {                                               \
     static const std::string converted = ::tagpress::Utf8ToGbk(utf8_literal); \
-    return converted;                                                      \
+    return converted;                                                         \
   }())

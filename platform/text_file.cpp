@@ -57,8 +57,7 @@ void WriteAll(int fd, std::string_view content, const std::string& path) {
 std::string TemporaryNameBeside(const std::string& path) {
   static thread_local std::mt19937_64 generator{std::random_device{}()};
   char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".tmp%016llx",
-                static_cast<unsigned long long>(generator()));
+  std::snprintf(suffix, sizeof suffix, ".tmp%016llx", static_cast<unsigned long long>(generator()));
   std::filesystem::path p(path);
   std::filesystem::path dir = p.parent_path();
   std::string name = "." + p.filename().string() + suffix;

@@ -62,7 +62,7 @@ void DrawHeadersAndFooters(Surface& canvas, const GridMetrics& m, const TBarcode
   canvas.SetBrushStyle(BrushStyle::Solid);
   canvas.SetBrushColor(kColorWhite);
   canvas.SetFontResolution(m.DpiX);
-  FontSpec font;
+  SurfaceFont font;
   font.Name = GBK("宋体");
   font.Size = 9;
   font.Color = kColorBlack;

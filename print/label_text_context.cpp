@@ -1,6 +1,7 @@
 #include "print/label_text_context.h"
 
 #include "platform/text_codec.h"
+#include "platform/ascii_text.h"
 #include "script/library/file_functions.h"
 #include "script/script_value.h"
 
@@ -17,7 +18,9 @@ void LabelTextContext::SetBarcodeDigits(const std::string& digits) {
 }
 
 std::string LabelTextContext::ExpandExpressions(const std::string& text) {
-  size_t open = text.find('[');
+  // Brackets are searched character by character: the second byte of a
+  // Chinese character may be "[" or "]" and is no bracket.
+  size_t open = FindOnCharacter(text, "[");
   if (open == std::string::npos) return text;
   FileChangesAllowed no_file_changes(false);
   std::string result;
@@ -25,7 +28,7 @@ std::string LabelTextContext::ExpandExpressions(const std::string& text) {
   size_t pos = 0;
   while (open != std::string::npos) {
     result.append(text, pos, open - pos);
-    const size_t close = text.find(']', open);
+    const size_t close = FindOnCharacter(text, "]", open);
     if (close == std::string::npos) {
       pos = open;
       break;
@@ -42,7 +45,7 @@ std::string LabelTextContext::ExpandExpressions(const std::string& text) {
     }
     if (!replaced) result.append(text, open, close - open + 1);
     pos = close + 1;
-    open = text.find('[', pos);
+    open = FindOnCharacter(text, "[", pos);
   }
   result.append(text, pos, std::string::npos);
   return result;

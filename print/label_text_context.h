@@ -22,8 +22,11 @@ class LabelTextContext : public LabelTextExpander {
 
   // Replaces each text between "[" and the next "]" with the value of the
   // expression it holds. A bracket whose expression fails stays as written,
-  // brackets included; nothing is raised. Label texts come from data files,
-  // so functions that change files fail while they are expanded.
+  // brackets included; nothing is raised. So does a bracket holding a line
+  // end outside a string: a bracket is one expression, never statements.
+  // Brackets are found on character boundaries of the GBK text. Label texts
+  // come from data files, so functions that change files fail while they
+  // are expanded.
   std::string ExpandExpressions(const std::string& text) override;
 
   TkxScriptExec& Executor() { return executor_; }

@@ -3,12 +3,15 @@
 #include <cstdio>
 
 #include "platform/text_codec.h"
+#include "platform/ascii_text.h"
 
 namespace tagpress {
 
 namespace {
+// Matches start on a character: a Chinese character ending in "[" followed
+// by "页号]" holds no macro.
 void ReplaceFirst(std::string& text, const std::string& macro, const std::string& value) {
-  size_t at = text.find(macro);
+  const size_t at = FindOnCharacter(text, macro);
   if (at != std::string::npos) text.replace(at, macro.size(), value);
 }
 }  // namespace

@@ -6,7 +6,7 @@
 #include "platform/rounding.h"
 #include "platform/text_codec.h"
 #include "render/dots.h"
-#include "render/font_spec.h"
+#include "render/surface_font.h"
 #include "template/line_list.h"
 
 namespace tagpress {
@@ -135,13 +135,14 @@ const RetailLayout* RetailLayoutOf(int type) {
 }
 
 void WriteInvalidDigits(Surface& surface, int x0, int y0, int w, int h) {
-  FontSpec font;
+  SurfaceFont font;
   font.Name = GBK("宋体");
   font.Size = 9;
   font.Color = kColorRed;
   surface.SetFont(font);
   const std::string& message = GBK("条码数字不符合规范");
-  surface.TextOut(x0 + (w - surface.TextWidth(message)) / 2, y0 + (h - surface.TextHeight(message)) / 2, message);
+  surface.TextOut(x0 + (w - surface.TextWidth(message)) / 2, y0 + (h - surface.TextHeight(message)) / 2,
+                  message);
 }
 
 }  // namespace
@@ -236,9 +237,9 @@ void DrawLabel(TBarcode& barcode, const TBarcodeFile& tpl, Surface& surface, con
   barcode.SetHeight(dots.Y(tpl.BarHeight()));
   const int bar_width = barcode.Width();
 
-  const FontSpec up_font = FontSpecOf(tpl.UpTextFont());
-  const FontSpec down_font = FontSpecOf(tpl.DownTextFont());
-  const FontSpec digits_font = FontSpecOf(tpl.BarTextFont());
+  const SurfaceFont up_font = SurfaceFontOf(tpl.UpTextFont());
+  const SurfaceFont down_font = SurfaceFontOf(tpl.DownTextFont());
+  const SurfaceFont digits_font = SurfaceFontOf(tpl.BarTextFont());
   const int up_row_gap = dots.Y(tpl.UpTextRowGap());
   const int up_bar_gap = dots.Y(tpl.UpTextBarGap());
   const int down_row_gap = dots.Y(tpl.DownTextRowGap());

@@ -1,10 +1,38 @@
 #include "script/custom_functions.h"
 
+#include <atomic>
+
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/script_errors.h"
 
 namespace tagpress {
+
+namespace {
+
+std::atomic<uint64_t> next_library_serial{1};
+
+// The results of two-argument calls on this thread, by library serial. A
+// library leaves its entries behind when it goes (the standard one goes
+// after this thread's table at exit); a serial is never given out again.
+thread_local std::unordered_map<uint64_t, TkxValue> last_results;
+
+}  // namespace
+
+TkxCustomFunctions::TkxCustomFunctions() : serial_(next_library_serial.fetch_add(1)) {}
+
+bool TkxCustomFunctions::CallFunction(std::string_view name, const TkxScriptVariants* params) {
+  TkxValue result = TkxValue::Null();
+  const bool done = CallFunction(name, params, result);
+  last_results[serial_] = std::move(result);
+  return done;
+}
+
+const TkxValue& TkxCustomFunctions::FuncResult() const {
+  static const TkxValue kNull = TkxValue::Null();
+  const auto found = last_results.find(serial_);
+  return found == last_results.end() ? kNull : found->second;
+}
 
 TkxFuncDesc& TkxCustomFunctions::AddFunction(std::string_view name) {
   std::string key = AsciiUpperCase(name);

@@ -1,8 +1,10 @@
 #pragma once
 // The base of a script function library: a table from function names to
-// descriptors and a dispatcher. The executor asks HasFunction and then
-// CallFunction, and on success copies FuncResult at once.
+// descriptors and a dispatcher. The executor asks HasFunction and then calls
+// the function with a result slot of its own, so scripts on a worker thread
+// and on the window's thread never see each other's results.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,23 +39,30 @@ class TkxCustomFunctions {
   // The registered names in registration order.
   const std::vector<std::string>& FunctionNames() const { return names_; }
 
-  // Calls the function `name` with the arguments "1", "2", ... of `params`
-  // (nullptr for none). Returns false for an unknown name, too few arguments
-  // or a failed computation, with FuncResult Null; never raises.
-  virtual bool CallFunction(std::string_view name, const TkxScriptVariants* params) = 0;
+  // The dispatcher: calls the function `name` with the arguments "1", "2",
+  // ... of `params` (nullptr for none) and stores its value in `result`.
+  // Returns false for an unknown name, too few arguments or a failed
+  // computation, with `result` Null; never raises. Libraries keep no state
+  // of a call, so any thread may call at any time.
+  virtual bool CallFunction(std::string_view name, const TkxScriptVariants* params, TkxValue& result) = 0;
 
-  // The result of the last call.
-  const TkxValue& FuncResult() const { return func_result_; }
+  // The same call with its value kept for FuncResult: one result per
+  // library and thread, so a call on another thread cannot overwrite it.
+  bool CallFunction(std::string_view name, const TkxScriptVariants* params);
+  // The result of the last two-argument call of this library on this
+  // thread (Null before the first).
+  const TkxValue& FuncResult() const;
 
  protected:
   // A derived library fills its table by calling DefineFunctions from its
   // own constructor (a base constructor cannot reach the derived override).
-  TkxCustomFunctions() = default;
+  TkxCustomFunctions();
   virtual void DefineFunctions() = 0;
 
-  TkxValue func_result_ = TkxValue::Null();
-
  private:
+  // Identifies the library's results on every thread; never reused, so a
+  // library created where a freed one was does not see its results.
+  const uint64_t serial_;
   std::vector<std::string> names_;
   std::vector<std::unique_ptr<TkxFuncDesc>> descriptors_;
   std::unordered_map<std::string, size_t> index_;  // upper-cased name -> position

@@ -1,12 +1,17 @@
 #include "script/script_exec.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/date_time.h"
-#include "script/number_text.h"
+#include "platform/number_text.h"
 #include "script/script_errors.h"
+#include "script/script_thread.h"
 #include "script/value_operators.h"
 
 namespace tagpress {
@@ -61,6 +66,10 @@ class TRestore {
 
 TkxScriptExec::TkxScriptExec() = default;
 
+TkxScriptExec::~TkxScriptExec() { WaitForThreads(); }
+
+void TkxScriptExec::WaitForThreads() { threads_.clear(); }
+
 bool TkxScriptExec::Evaluate(std::string_view expr) {
   static const std::string kHead = "private function __exp_comput as variant\r\n  Result=";
   static const std::string kTail = "\r\nend function";
@@ -70,6 +79,13 @@ bool TkxScriptExec::Evaluate(std::string_view expr) {
 
   TkxScriptWordParse lexer;
   if (!lexer.Parse(text)) return false;
+  // The wrapper yields two line-end tokens, after its head and after the
+  // expression (the lexer's final one ends the text without a token). Any
+  // further one comes from the expression and would turn the rest of it
+  // into statements of their own.
+  int line_ends = 0;
+  for (int i = 0; i < lexer.TokenCount(); ++i) line_ends += lexer.Token(i).Kind == wtLineEnd;
+  if (line_ends != 2) return false;
   TkxSyntaxTree tree;
   int index = 0;
   tree.ParseFunction(lexer, index);
@@ -210,10 +226,15 @@ void TkxScriptExec::ExecCall(const Node* node) {
     CallMethod(node, args);
   } else if (SameTextAscii(name, "macro") && args.Count() >= 1) {
     RunMacro(args.Items(0).AsString());
+  } else if (SameTextAscii(name, "macrothread") && args.Count() >= 1) {
+    StartMacroThread(args.Items(0).AsString());
   } else {
     TkxScriptVar value;
     bool done = AskHost(atDoProc, name, value, &args, nullptr);
-    if (!done && UseStdFuncLib) done = Library().CallFunction(name, &args);
+    if (!done && UseStdFuncLib) {
+      TkxValue dropped;
+      done = Library().CallFunction(name, &args, dropped);
+    }
     if (!done) RuntimeError(5, Bracketed(GBK("函数/过程< %s >调用出错！"), name));
   }
   Pop();
@@ -436,30 +457,56 @@ void TkxScriptExec::CallMethod(const Node* node, TkxScriptVariants& args) {
   AskHost(atObjMethod, property->Text, target, &args, target.AsObject());
 }
 
-void TkxScriptExec::RunMacro(const std::string& text) {
-  if (text.empty()) return;
+void TkxScriptExec::CheckMacroDepth() const {
   if (macro_depth_ >= kMaxMacroDepth) {
     throw EScriptError(Bracketed(GBK("宏调用嵌套超过< %s >层！"), std::to_string(kMaxMacroDepth)));
   }
+}
+
+void TkxScriptExec::ShareRunSettings(TkxScriptExec& other) const {
+  other.OnBegin = OnBegin;
+  other.OnEnd = OnEnd;
+  other.OnAction = OnAction;
+  other.OnError = OnError;
+  other.GlobalVars = GlobalVars;
+  other.HostObject = HostObject;
+  other.UseStdFuncLib = UseStdFuncLib;
+  other.function_library_ = function_library_;
+  other.nested_ = true;
+  other.macro_depth_ = macro_depth_ + 1;
+}
+
+void TkxScriptExec::RunMacro(const std::string& text) {
+  if (text.empty()) return;
+  CheckMacroDepth();
   TkxScriptWordParse lexer;
   lexer.Parse(text + "\r\n");
   TkxSyntaxTree tree;
   tree.ParseStatements(lexer);
   TkxScriptExec nested;
-  nested.OnBegin = OnBegin;
-  nested.OnEnd = OnEnd;
-  nested.OnAction = OnAction;
-  nested.OnError = OnError;
-  nested.GlobalVars = GlobalVars;
-  nested.HostObject = HostObject;
-  nested.UseStdFuncLib = UseStdFuncLib;
-  nested.function_library_ = function_library_;
-  nested.nested_ = true;
-  nested.macro_depth_ = macro_depth_ + 1;
+  ShareRunSettings(nested);
   // The macro works on its caller's locals and parameters.
   nested.locals_ = locals_;
   nested.params_ = params_;
   nested.Execute(tree, args_, context_vars_);
+}
+
+void TkxScriptExec::StartMacroThread(const std::string& text) {
+  if (text.empty()) return;
+  CheckMacroDepth();
+  std::erase_if(threads_, [](const std::unique_ptr<TkxScriptThread>& thread) { return thread->Finished(); });
+  // The worker's executor keeps its own empty locals and parameters.
+  auto executor = std::make_unique<TkxScriptExec>();
+  ShareRunSettings(*executor);
+  auto thread = std::make_unique<TkxScriptThread>(text, std::move(executor), args_, context_vars_);
+  try {
+    thread->Start();
+  } catch (const std::system_error&) {
+    throw EScriptError(GBK("无法启动脚本线程！"));
+  }
+  threads_.push_back(std::move(thread));
+  // Give the worker a moment to start before the statement ends.
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 void TkxScriptExec::EvalList(const Node* first, TkxScriptVariants& table) {
@@ -563,9 +610,10 @@ void TkxScriptExec::EvalName(const Node* node, TkxScriptVar& target) {
     if (TkxScriptVar* variable = Lookup(name)) {
       target.Assign(variable);
     } else if (UseStdFuncLib && Library().HasFunction(name)) {
-      if (!Library().CallFunction(name, nullptr))
+      TkxValue result;
+      if (!Library().CallFunction(name, nullptr, result))
         RuntimeError(5, Bracketed(GBK("函数/过程< %s >调用出错！"), name));
-      target.SetValue(Library().FuncResult());
+      target.SetValue(std::move(result));
     } else if (!AskHost(atReadVar, name, target, nullptr, nullptr) &&
                !AskHost(atGetFunc, name, target, nullptr, nullptr)) {
       RuntimeError(1, Bracketed(GBK("未定义的变量< %s >！"), name));
@@ -574,9 +622,10 @@ void TkxScriptExec::EvalName(const Node* node, TkxScriptVar& target) {
     TkxScriptVariants args;
     EvalList(node->Child1, args);
     if (UseStdFuncLib && Library().HasFunction(name)) {
-      if (!Library().CallFunction(name, &args))
+      TkxValue result;
+      if (!Library().CallFunction(name, &args, result))
         RuntimeError(5, Bracketed(GBK("函数/过程< %s >调用出错！"), name));
-      target.SetValue(Library().FuncResult());
+      target.SetValue(std::move(result));
     } else if (!AskHost(atGetFunc, name, target, &args, nullptr)) {
       RuntimeError(2, Bracketed(GBK("未知函数/过程调用< %s >！"), name));
     }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,7 @@ enum TkxActionType : uint8_t {
 enum TkxFlowState : uint8_t { fsNormal = 0, fsBreak = 1, fsContinue = 2, fsExit = 3 };
 
 class TkxScriptExec;
+class TkxScriptThread;
 
 // The handler sets `Succeed` (entering false) when it dealt with the request.
 using TkxActionEvent =
@@ -41,26 +43,41 @@ using TkxNotifyEvent = std::function<void(TkxScriptExec& Sender)>;
 
 class TkxScriptExec {
  public:
-  // Macros may run macros; beyond this depth a macro is refused, so a
-  // macro text that runs itself cannot exhaust the stack.
+  // Macros and macro threads may run further ones; beyond this depth they
+  // are refused, so a text that runs itself cannot exhaust the stack or
+  // start threads without end.
   static constexpr int kMaxMacroDepth = 32;
 
   // Life cycle.
   TkxScriptExec();
+  // Waits for every worker that "macrothread" started: they use the global
+  // table, the handlers, the host object and the function library, so the
+  // host keeps those alive at least as long as the executor.
+  ~TkxScriptExec();
   TkxScriptExec(const TkxScriptExec&) = delete;
   TkxScriptExec& operator=(const TkxScriptExec&) = delete;
 
   // Operations.
-  // Evaluates one expression; false when its text does not scan. Afterwards
-  // ResultVar holds the value. Raises EScriptError for syntax and runtime
-  // errors (runtime messages followed by "\r\n" and the expression), with
-  // "表达式计算除零！" for a real division by zero and "表达式计算溢出！" for a
-  // real overflow; other errors pass unchanged.
+  // Evaluates one expression; false when its text does not scan or holds a
+  // line end outside a string (the rest would run as statements of their
+  // own: loops, macros, threads). Afterwards ResultVar holds the value.
+  // Raises EScriptError for syntax and runtime errors (runtime messages
+  // followed by "\r\n" and the expression), with "表达式计算除零！" for a
+  // real division by zero and "表达式计算溢出！" for a real overflow; other
+  // errors pass unchanged.
   bool Evaluate(std::string_view expr);
   // Runs a parsed tree with actual arguments and a further variable table (both may be nullptr).
   void Execute(const TkxSyntaxTree& tree, TkxScriptVariants* args, TkxScriptVariants* context_vars);
+  // Waits until every worker started by "macrothread" has ended.
+  void WaitForThreads();
 
-  // Properties the host sets.
+  // Properties the host sets. A text run by "macrothread" takes the
+  // handlers, the global table and the host object set when the statement
+  // runs; it calls those handlers and works on that same global table on
+  // its worker thread while the host goes on, so a host whose scripts may
+  // use "macrothread" makes them safe for it. The worker gets copies of the
+  // argument and context tables. Label expressions cannot start a worker:
+  // a single expression holds no statement.
   TkxActionEvent OnAction;
   TkxErrorEvent OnError;
   TkxNotifyEvent OnBegin;
@@ -103,6 +120,10 @@ class TkxScriptExec {
   void StoreThroughChain(const Node* node, const TkxScriptVar& value);
   void CallMethod(const Node* node, TkxScriptVariants& args);
   void RunMacro(const std::string& text);
+  void StartMacroThread(const std::string& text);
+  void CheckMacroDepth() const;
+  // Sets up an executor that runs a macro text for this one.
+  void ShareRunSettings(TkxScriptExec& other) const;
 
   void Eval(const Node* node, TkxScriptVar& target);
   void EvalName(const Node* node, TkxScriptVar& target);
@@ -130,6 +151,8 @@ class TkxScriptExec {
   bool nested_ = false;
   int macro_depth_ = 0;
   TkxCustomFunctions* function_library_ = nullptr;
+  // Workers started by "macrothread"; finished ones are dropped when the next starts.
+  std::vector<std::unique_ptr<TkxScriptThread>> threads_;
 };
 
 }  // namespace tagpress

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/date_time.h"
-#include "script/number_text.h"
+#include "platform/number_text.h"
 #include "script/script_errors.h"
 
 namespace tagpress {

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/date_time.h"
-#include "script/number_text.h"
+#include "platform/number_text.h"
 #include "script/script_errors.h"
 
 namespace tagpress {

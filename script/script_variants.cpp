@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/script_errors.h"
 
 namespace tagpress {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "script/date_time.h"
-#include "script/number_text.h"
+#include "platform/number_text.h"
 #include "script/script_errors.h"
 
 namespace tagpress {

@@ -1,7 +1,7 @@
 #include "script/word_parse.h"
 
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 
 namespace tagpress {
 
@@ -53,6 +53,36 @@ int16_t FindWord(const TWord* words, size_t count, std::string_view name) {
     if (SameTextAscii(words[i].name, name)) return words[i].code;
   }
   return 0;
+}
+
+// Full-width punctuation (GB 2312 rows 1 and 3) read as its ASCII twin.
+struct TFullWidthMark {
+  unsigned char lead, trail;
+  uint8_t kind;
+  int16_t code;
+};
+
+constexpr TFullWidthMark kFullWidthMarks[] = {
+    {0xA1, 0xB2, wtLeftParen, 0},          // 〔
+    {0xA1, 0xB3, wtRightParen, 0},         // 〕
+    {0xA1, 0xC1, wtOperator, opMul},       // ×
+    {0xA1, 0xC2, wtOperator, opDiv},       // ÷
+    {0xA1, 0xD9, wtOperator, opNotEqual},  // ≠
+    {0xA1, 0xDC, wtOperator, opLessEqual},     // ≤
+    {0xA1, 0xDD, wtOperator, opGreaterEqual},  // ≥
+    {0xA3, 0xA8, wtLeftParen, 0},          // （
+    {0xA3, 0xA9, wtRightParen, 0},         // ）
+    {0xA3, 0xAB, wtOperator, opAdd},       // ＋
+    {0xA3, 0xAD, wtOperator, opSub},       // －
+    {0xA3, 0xBC, wtOperator, opLess},      // ＜
+    {0xA3, 0xBD, wtOperator, opEqual},     // ＝
+    {0xA3, 0xBE, wtOperator, opGreater},   // ＞
+};
+
+const TFullWidthMark* FindFullWidthMark(unsigned char lead, unsigned char trail) {
+  for (const TFullWidthMark& mark : kFullWidthMarks)
+    if (mark.lead == lead && mark.trail == trail) return &mark;
+  return nullptr;
 }
 
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -298,62 +328,14 @@ bool TkxScriptWordParse::Parse(std::string_view text) {
         }
         break;
       case 41:
-        switch (x) {
-          case 0xB2:
-            emit(wtLeftParen, 0);
-            break;
-          case 0xB3:
-            emit(wtRightParen, 0);
-            break;
-          case 0xC1:
-            emit(wtOperator, opMul);
-            break;
-          case 0xC2:
-            emit(wtOperator, opDiv);
-            break;
-          case 0xD9:
-            emit(wtOperator, opNotEqual);
-            break;
-          case 0xDC:
-            emit(wtOperator, opLessEqual);
-            break;
-          case 0xDD:
-            emit(wtOperator, opGreaterEqual);
-            break;
-          default:
-            error_pos_ = static_cast<int32_t>(p);
-            failed = true;
-        }
-        if (!failed) ++p;
-        break;
       case 42:
-        switch (x) {
-          case 0xA8:
-            emit(wtLeftParen, 0);
-            break;
-          case 0xA9:
-            emit(wtRightParen, 0);
-            break;
-          case 0xAB:
-            emit(wtOperator, opAdd);
-            break;
-          case 0xAD:
-            emit(wtOperator, opSub);
-            break;
-          case 0xBC:
-            emit(wtOperator, opLess);
-            break;
-          case 0xBD:
-            emit(wtOperator, opEqual);
-            break;
-          case 0xBE:
-            emit(wtOperator, opGreater);
-            break;
-          default:
-            error_pos_ = static_cast<int32_t>(p);
-            failed = true;
+        if (const TFullWidthMark* mark = FindFullWidthMark(state == 41 ? 0xA1 : 0xA3, x)) {
+          emit(mark->kind, mark->code);
+          ++p;
+        } else {
+          error_pos_ = static_cast<int32_t>(p);
+          failed = true;
         }
-        if (!failed) ++p;
         break;
       case 50:
       case 51:

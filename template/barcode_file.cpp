@@ -1,5 +1,6 @@
 #include "template/barcode_file.h"
 
+#include "platform/ascii_text.h"
 #include "platform/errors.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
@@ -10,15 +11,8 @@ namespace tagpress {
 namespace {
 
 bool NameMatches(const std::string& line, std::string_view name) {
-  size_t equals = line.find('=');
-  if (equals == std::string::npos || equals != name.size()) return false;
-  for (size_t i = 0; i < equals; ++i) {
-    unsigned char a = line[i], b = name[i];
-    if (a >= 'A' && a <= 'Z') a += 'a' - 'A';
-    if (b >= 'A' && b <= 'Z') b += 'a' - 'A';
-    if (a != b) return false;
-  }
-  return true;
+  const size_t equals = line.find('=');
+  return equals == name.size() && SameTextAscii(std::string_view(line).substr(0, equals), name);
 }
 
 double AbsentNumber(std::string_view name) {
@@ -46,13 +40,13 @@ const std::string* TBarcodeFile::ValueOf(std::string_view name) const {
 double TBarcodeFile::ReadReal(std::string_view name) const {
   const std::string* line = ValueOf(name);
   if (!line) return AbsentNumber(name);
-  return ParseReal(std::string_view(*line).substr(name.size() + 1)).value_or(0);
+  return TryTextToFloat(std::string_view(*line).substr(name.size() + 1)).value_or(0);
 }
 
 int TBarcodeFile::ReadInt(std::string_view name) const {
   const std::string* line = ValueOf(name);
   if (!line) return static_cast<int>(AbsentNumber(name));
-  return ParseInt(std::string_view(*line).substr(name.size() + 1)).value_or(0);
+  return TryTextToInt(std::string_view(*line).substr(name.size() + 1)).value_or(0);
 }
 
 bool TBarcodeFile::ReadBool(std::string_view name) const {
@@ -85,7 +79,7 @@ void TBarcodeFile::Write(std::string_view name, const Value& value, const std::s
 }
 
 void TBarcodeFile::WriteReal(std::string_view name, double value) {
-  Write(name, value, FormatFixed(value, 2), FormatGeneral(value));
+  Write(name, value, FormatFixed(value, 2), FloatToText(value));
 }
 
 void TBarcodeFile::WriteInt(std::string_view name, int value) {

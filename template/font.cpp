@@ -17,7 +17,7 @@ int MulDiv(int a, int b, int c) {
 }
 
 int IntItem(const std::string& item) {
-  if (auto value = ParseInt(item)) return *value;
+  if (auto value = TryTextToInt(item)) return *value;
   throw EConvertError("'" + item + "' " + GBK("不是有效的整数"));
 }
 

@@ -63,7 +63,7 @@ void QtSurface::SetBrushColor(TColor color) { state_.Brush.Color = color; }
 
 void QtSurface::SetBrushStyle(BrushStyle style) { state_.Brush.Style = style; }
 
-void QtSurface::SetFont(const FontSpec& font) {
+void QtSurface::SetFont(const SurfaceFont& font) {
   if (font == state_.Font) return;
   state_.Font = font;
   font_applied_ = false;
@@ -76,9 +76,9 @@ void QtSurface::SetFontResolution(int dots_per_inch) {
 }
 
 void QtSurface::SetTextExtraSpacing(int dots) {
-  if (dots == extra_spacing_) return;
+  // The spacing is applied character by character, not through the font, so
+  // the font stays as it is.
   extra_spacing_ = dots;
-  font_applied_ = false;
 }
 
 void QtSurface::RestoreState(const SurfaceState& state) {
@@ -98,13 +98,13 @@ void QtSurface::ApplyPen() {
 
 const QFont& QtSurface::CurrentFont() {
   if (!font_applied_) {
-    const FontSpec& spec = state_.Font;
-    font_ = QFont(QStringFromGbk(spec.Name));
-    font_.setPixelSize(FontHeightInDots(spec.Size, font_resolution_));
-    font_.setBold(spec.Bold);
-    font_.setItalic(spec.Italic);
-    font_.setUnderline(spec.Underline);
-    font_.setStrikeOut(spec.StrikeOut);
+    const SurfaceFont& wanted = state_.Font;
+    font_ = QFont(QStringFromGbk(wanted.Name));
+    font_.setPixelSize(FontHeightInDots(wanted.Size, font_resolution_));
+    font_.setBold(wanted.Bold);
+    font_.setItalic(wanted.Italic);
+    font_.setUnderline(wanted.Underline);
+    font_.setStrikeOut(wanted.StrikeOut);
     font_applied_ = true;
   }
   return font_;

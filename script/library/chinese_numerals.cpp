@@ -8,7 +8,7 @@
 #include "platform/text_codec.h"
 #include "script/library/date_calc.h"
 #include "script/library/float_text.h"
-#include "script/number_text.h"
+#include "platform/number_text.h"
 
 namespace tagpress {
 

@@ -1,10 +1,9 @@
 #include "script/library/date_calc.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <ctime>
 
+#include "platform/clock.h"
 #include "platform/errors.h"
 
 namespace tagpress {
@@ -60,14 +59,9 @@ int IsoWeekOf(double date_time) {
 }
 
 double CurrentDateTime() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-  const auto milliseconds =
-      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-  std::tm local{};
-  localtime_r(&seconds, &local);
-  return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
-         EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59), static_cast<int>(milliseconds));
+  const LocalDateTime now = Now();
+  return EncodeDate(now.Year, now.Month, now.Day) +
+         EncodeTime(now.Hour, now.Minute, std::min(now.Second, 59), now.Millisecond);
 }
 
 double FirstOfMonth(double date_time) {

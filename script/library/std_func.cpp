@@ -7,7 +7,7 @@
 
 #include "platform/errors.h"
 #include "platform/text_file.h"
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "script/library/chinese_numerals.h"
 #include "script/library/date_calc.h"
 #include "script/library/file_functions.h"
@@ -498,8 +498,8 @@ void TkxStdFunc::DefineFunctions() {
   }
 }
 
-bool TkxStdFunc::CallFunction(std::string_view name, const TkxScriptVariants* params) {
-  func_result_ = TkxValue::Null();
+bool TkxStdFunc::CallFunction(std::string_view name, const TkxScriptVariants* params, TkxValue& result) {
+  result = TkxValue::Null();
   try {
     const TkxFuncDesc* desc = FindFunction(name);
     if (desc == nullptr) return false;
@@ -509,12 +509,12 @@ bool TkxStdFunc::CallFunction(std::string_view name, const TkxScriptVariants* pa
     // Label texts may come from anyone's data file: while they are expanded,
     // a call that would change the file system fails and leaves the bracket.
     if (ChangesFiles(id) && !FileChangesAllowed::Current()) return false;
-    TkxValue result = Compute(id, args);
-    if (result.Type() == TVarType::String && result.StringValue().size() > kMaxTextResult) return false;
-    func_result_ = std::move(result);
+    TkxValue value = Compute(id, args);
+    if (value.Type() == TVarType::String && value.StringValue().size() > kMaxTextResult) return false;
+    result = std::move(value);
     return true;
   } catch (...) {
-    func_result_ = TkxValue::Null();
+    result = TkxValue::Null();
     return false;
   }
 }

@@ -16,8 +16,9 @@ class TkxStdFunc final : public TkxCustomFunctions {
   // Never raises: an unknown name, too few arguments, a failed conversion
   // or computation, a file change while file changes are forbidden (see
   // FileChangesAllowed) and a text result over kMaxTextResult all answer
-  // false with FuncResult Null.
-  bool CallFunction(std::string_view name, const TkxScriptVariants* params) override;
+  // false with the result Null.
+  bool CallFunction(std::string_view name, const TkxScriptVariants* params, TkxValue& result) override;
+  using TkxCustomFunctions::CallFunction;
 
  protected:
   void DefineFunctions() override;

@@ -6,8 +6,8 @@
 
 #include "platform/errors.h"
 #include "platform/text_codec.h"
-#include "script/ascii_text.h"
-#include "script/number_text.h"
+#include "platform/ascii_text.h"
+#include "platform/number_text.h"
 
 namespace tagpress {
 

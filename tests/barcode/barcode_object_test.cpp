@@ -259,7 +259,7 @@ TEST(BarcodeDrawing, AnglesRoundHalvesToEven) {
 
 TEST(BarcodeDrawing, SurfaceStateIsRestored) {
   RecordingSurface surface;
-  FontSpec font;
+  SurfaceFont font;
   font.Name = "OCR-B 10 BT";
   font.Size = 11;
   font.Color = 0x0000FF;

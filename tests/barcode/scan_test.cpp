@@ -8,7 +8,7 @@
 
 #include "barcode/barcode.h"
 #include "platform/qt/qt_surface.h"
-#include "tests/barcode/symbol_reader.h"
+#include "tests/support/symbol_reader.h"
 #include "tests/support/gui_application.h"
 
 namespace tagpress {

@@ -29,7 +29,7 @@ TEST(FontHeight, PointsAtAResolution) {
 TEST(RecordingSurface, DeterministicTextMetrics) {
   RecordingSurface surface;
   surface.SetFontResolution(300);
-  FontSpec font;
+  SurfaceFont font;
   font.Size = 12;  // 50 dots high, 25 per byte
   surface.SetFont(font);
   EXPECT_EQ(surface.TextHeight("x"), 50);
@@ -72,7 +72,7 @@ TEST(RecordingSurface, SaveAndRestorePenBrushAndFont) {
   surface.SetPenWidth(4);
   surface.SetPenStyle(PenStyle::Dot);
   surface.SetBrushColor(0x808080);
-  FontSpec font;
+  SurfaceFont font;
   font.Name = GBK("宋体");
   surface.SetFont(font);
   EXPECT_NE(surface.SaveState(), saved);

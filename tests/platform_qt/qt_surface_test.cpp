@@ -128,7 +128,7 @@ TEST_F(QtSurfaceTest, DottedLinesHaveGaps) {
 TEST_F(QtSurfaceTest, FontsAreSizedAtTheFontResolution) {
   QImage image = WhiteImage(10, 10);
   QtSurface surface(image);
-  FontSpec font;
+  SurfaceFont font;
   font.Name = "DejaVu Sans";
   font.Size = 10;
   surface.SetFont(font);
@@ -163,7 +163,7 @@ TEST_F(QtSurfaceTest, TextOutPaintsAnOpaqueCell) {
   {
     QtSurface surface(image);
     surface.SetFontResolution(96);
-    FontSpec font;
+    SurfaceFont font;
     font.Size = 12;
     font.Color = kColorBlack;
     surface.SetFont(font);
@@ -187,7 +187,7 @@ TEST_F(QtSurfaceTest, TextRectFillsAndClips) {
   QImage image = WhiteImage(200, 60);
   {
     QtSurface surface(image);
-    FontSpec font;
+    SurfaceFont font;
     font.Size = 20;
     surface.SetFont(font);
     surface.SetBrushColor(kInk);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "platform/text_codec.h"
 #include "tests/support/temp_dir.h"
 
@@ -24,10 +28,16 @@ TEST(ExpandExpressions, Table) {
       {"", GBK("[日期]"), GBK("[日期]")},
       {"", "[]", ""},  // an empty expression yields the empty text
       {"", "[1/0] ok", "[1/0] ok"},
-      {"", "[1+] [2*3]", " 6"},  // a missing operand gives Null, whose text is empty
+      {"", "[1+] [2*3]", " 6"},          // a missing operand gives Null, whose text is empty
       {"", "[a\tb] [2*3]", "[a\tb] 6"},  // a tab does not scan: the bracket stays
-      {"", "[[1+1]", "[[1+1]"},  // the inner "[" belongs to the expression, which fails
+      {"", "[[1+1]", "[[1+1]"},          // the inner "[" belongs to the expression, which fails
       {"", "a,[1+1],b", "a,2,b"},
+      // A line end would make the rest of the bracket statements of their own.
+      {"", "[1\r\n2] [1\r2] [1+1]", "[1\r\n2] [1\r2] 2"},
+      {"", "['a\r\nb']", "a\r\nb"},  // inside a string it is only text
+      // The second byte of a Chinese character is no bracket.
+      {"", GBK("俒[1+1]"), GBK("俒2")},
+      {"", GBK("[Len('乚')]x"), "2x"},
   };
   LabelTextContext context;
   for (size_t i = 0; i < std::size(cases); ++i) {
@@ -43,9 +53,26 @@ TEST(ExpandExpressions, LabelTextsCannotChangeFiles) {
   LabelTextContext context;
   const std::string text = "[DeleteFile('" + file + "')]";
   EXPECT_EQ(context.ExpandExpressions(text), text);
+  EXPECT_TRUE(std::filesystem::exists(file));
   EXPECT_EQ(testing::TempDir::Read(file), "data");
   EXPECT_EQ(context.ExpandExpressions("[CreateDir('" + dir.File("new") + "')]").front(), '[');
   EXPECT_FALSE(std::filesystem::exists(dir.File("new")));
+}
+
+TEST(ExpandExpressions, LabelTextsCannotStartStatementsOrThreads) {
+  std::vector<std::string> calls;
+  {
+    LabelTextContext context;
+    context.Executor().OnAction = [&calls](TkxScriptExec&, TkxActionType act, TkxHostObject*,
+                                           const std::string& name, TkxScriptVariants*, TkxScriptVar&,
+                                           bool& succeed) {
+      if (act == atDoProc) calls.push_back(name);
+      succeed = true;
+    };
+    const std::string texts[] = {"[1\r\nmacrothread('Probe')]", "[1\rmacro('Probe')]", "[1\r\nProbe]"};
+    for (const std::string& text : texts) EXPECT_EQ(context.ExpandExpressions(text), text);
+  }  // an executor waits for its workers when it goes
+  EXPECT_TRUE(calls.empty());
 }
 
 TEST(ExpandExpressions, DeepNestingFailsQuietly) {

@@ -20,6 +20,7 @@ TEST(ExpandPageMacros, ReplacesEachMacroOnce) {
       {GBK("打印 [日期] [时间]"), 1, 1, GBK("打印 2026-1-5 9:05:07")},
       {GBK("[条码数字] [页 号]"), 1, 1, GBK("[条码数字] [页 号]")},
       {"", 1, 1, ""},
+      {GBK("俒页号]"), 1, 1, GBK("俒页号]")},  // the "[" is the second byte of 俒
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);

@@ -16,8 +16,8 @@ TEST(DotsFromMm, RoundsHalvesToEven) {
   EXPECT_EQ(DotsFromMm(96, 1), 4);
   EXPECT_EQ(DotsFromMm(600, 10), 236);
   EXPECT_EQ(DotsFromMm(300, 0.2), 2);
-  EXPECT_EQ(DotsFromMm(254, 0.05), 0);   // 0.5 rounds to 0
-  EXPECT_EQ(DotsFromMm(254, 0.15), 2);   // 1.5 rounds to 2
+  EXPECT_EQ(DotsFromMm(254, 0.05), 0);  // 0.5 rounds to 0
+  EXPECT_EQ(DotsFromMm(254, 0.15), 2);  // 1.5 rounds to 2
 }
 
 TEST(PrepareDigits, CompletesRetailNumbersAndCode39) {
@@ -223,6 +223,123 @@ TEST_F(DrawLabelTest, Ean13DigitsSitInBoxesUnderTheBars) {
   // Top of the digits: the bars' bottom less R(33 / 3) = 11.
   EXPECT_EQ(boxes[0].Area.Top, barcode_.Top() + barcode_.Height() - 11);
   EXPECT_EQ(boxes[0].ExtraSpacing, (42 * m - 6 * 16) / 5);
+}
+
+TEST_F(DrawLabelTest, CheckCharactersShownAsEncoded) {
+  struct Case {
+    int type;
+    bool checksum;
+    std::string digits, shown;
+  };
+  const Case cases[] = {
+      {bcCode39, true, "AB", "<ABL>"},  // 10 + 11 = 21: L
+      {bcCode39, false, "AB", "<AB>"},
+      {bcCode128B, true, "ab1", "<ab1>"},  // Code 128 digits stay as they are
+  };
+  tpl_.SetBarTextLeftDecorate("<");
+  tpl_.SetBarTextRightDecorate(">");
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    tpl_.SetBarType(cases[i].type);
+    tpl_.SetBarTextChecksum(cases[i].checksum);
+    rec_.Digits = cases[i].digits;
+    Draw();
+    const auto texts = Calls(SurfaceCallKind::TextOut);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Text, cases[i].shown);
+    EXPECT_EQ("<" + barcode_.Text() + ">", cases[i].shown);
+  }
+}
+
+TEST_F(DrawLabelTest, SideBySideBlocksHaveCellsAndSeparators) {
+  tpl_.SetBarNumInOne(3);
+  tpl_.SetLabelPutDirection(1);
+  Draw();
+  const int w = 472 / 3;  // 157: module (157 - 47) div 95 = 1
+  EXPECT_EQ(barcode_.Modul(), 1);
+  EXPECT_EQ(barcode_.Left(), 1 + 2 * w + (w - 95) / 2);  // the last block, centred in its own cell
+  const auto boxes = Calls(SurfaceCallKind::TextRect);
+  ASSERT_EQ(boxes.size(), 6u);
+  for (int block = 0; block < 3; ++block)
+    EXPECT_EQ(boxes[2 * block].Area.Left, 1 + block * w + (w - 95) / 2 + 4);
+  const auto lines = Calls(SurfaceCallKind::LineTo);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].Points[0], (Point{1 + w, 1}));
+  EXPECT_EQ(lines[0].Points[1], (Point{1 + w, 1 + 354}));
+  EXPECT_EQ(lines[1].Points[0].X, 1 + 2 * w);
+}
+
+TEST_F(DrawLabelTest, RetailDigitRowsOfEan8AndUpcA) {
+  TFont font = tpl_.BarTextFont();
+  font.SetSize(9);  // 38 dots high: R(38 / 3) = 13, 38 div 3 = 12
+  tpl_.SetBarTextFont(font);
+  tpl_.SetBarType(bcCodeUPC_A);
+  rec_.Digits = "03600029145";
+  Draw();
+  const int m = barcode_.Modul(), left = barcode_.Left(), bottom = barcode_.Top() + barcode_.Height();
+  auto outside = Calls(SurfaceCallKind::TextOut);
+  auto boxes = Calls(SurfaceCallKind::TextRect);
+  ASSERT_EQ(outside.size(), 2u);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(outside[0].Text, "0");
+  EXPECT_EQ(outside[1].Text, "2");
+  EXPECT_EQ(outside[1].Points[0], (Point{left + barcode_.Width() + 2 * m, bottom - 12}));
+  EXPECT_EQ(boxes[0].Text, "36000");
+  EXPECT_EQ(boxes[0].Area, (Rect{left + 10 * m, bottom - 12, left + 45 * m, bottom - 12 + 38}));
+  EXPECT_EQ(boxes[0].ExtraSpacing, (35 * m - 5 * 19) / 4);
+  EXPECT_EQ(boxes[1].Text, "29145");
+  EXPECT_EQ(boxes[1].Area.Left, left + 50 * m);
+
+  tpl_.SetBarType(bcCodeEAN8);
+  rec_.Digits = "1234567";
+  Draw();
+  outside = Calls(SurfaceCallKind::TextOut);
+  boxes = Calls(SurfaceCallKind::TextRect);
+  EXPECT_TRUE(outside.empty());
+  ASSERT_EQ(boxes.size(), 2u);
+  const int ean8_left = barcode_.Left(), ean8_m = barcode_.Modul();
+  const int ean8_bottom = barcode_.Top() + barcode_.Height();
+  EXPECT_EQ(boxes[0].Text, "1234");
+  EXPECT_EQ(boxes[0].Area,
+            (Rect{ean8_left + 4 * ean8_m, ean8_bottom - 13, ean8_left + 32 * ean8_m, ean8_bottom - 13 + 38}));
+  EXPECT_EQ(boxes[1].Text, "5670");
+  EXPECT_EQ(boxes[1].Area.Right, ean8_left + 64 * ean8_m);
+  EXPECT_EQ(boxes[1].ExtraSpacing, (28 * ean8_m - 4 * 19) / 3);
+}
+
+TEST_F(DrawLabelTest, ModuleOutsideItsRangeFallsBackToOne) {
+  tpl_.SetLabelWidth(500);  // (5906 - 47) div 95 = 61: too wide
+  Draw();
+  EXPECT_EQ(barcode_.Modul(), 1);
+  tpl_.SetLabelWidth(40);
+  tpl_.SetBarAutoModul(false);
+  tpl_.SetBarModul(0);
+  Draw();
+  EXPECT_EQ(barcode_.Modul(), 1);
+  tpl_.SetBarModul(3);
+  Draw();
+  EXPECT_EQ(barcode_.Modul(), 3);
+}
+
+TEST_F(DrawLabelTest, UnknownAlignmentsKeepSpaceButDrawNoText) {
+  tpl_.SetBarTextVisible(false);
+  tpl_.SetUpTextAlignment(7);
+  tpl_.SetBarAlignment(7);
+  rec_.UpText = "up";
+  barcode_.SetLeft(77);
+  Draw();
+  EXPECT_TRUE(Calls(SurfaceCallKind::TextOut).empty());
+  EXPECT_EQ(barcode_.Left(), 77);  // unchanged
+  // The upper line still takes its height: T = 38 + dy(1) + dy(8) = 38 + 12 + 94.
+  EXPECT_EQ(barcode_.Top(), 1 + (354 - 144) / 2 + 38 + 12);
+}
+
+TEST_F(DrawLabelTest, ABlockTallerThanItsCellStartsAboveIt) {
+  tpl_.SetBarTextVisible(false);
+  tpl_.SetBarHeight(50);  // 591 dots in a cell of 354
+  Draw();
+  EXPECT_EQ(barcode_.Top(), 1 + (354 - 591) / 2);
+  EXPECT_LT(barcode_.Top(), 0);
 }
 
 TEST_F(DrawLabelTest, BackgroundFillsTheContentArea) {

@@ -16,17 +16,17 @@ class TTestFunctions final : public TkxCustomFunctions {
   TTestFunctions() { DefineFunctions(); }
   std::vector<std::string> logged;
 
-  bool CallFunction(std::string_view name, const TkxScriptVariants* params) override {
-    func_result_ = TkxValue::Null();
+  bool CallFunction(std::string_view name, const TkxScriptVariants* params, TkxValue& result) override {
+    result = TkxValue::Null();
     const TkxFuncDesc* function = FindFunction(name);
     const int count = params ? params->Count() : 0;
     if (!function || count < function->MinParams) return false;
     switch (function->Id) {
       case 1:
-        func_result_ = ValueMultiply(params->Items(0).GetValue(), TkxValue::FromInteger(2));
+        result = ValueMultiply(params->Items(0).GetValue(), TkxValue::FromInteger(2));
         return true;
       case 2:
-        func_result_ = TkxValue::FromInteger(42);
+        result = TkxValue::FromInteger(42);
         return true;
       case 3:
         return false;
@@ -170,6 +170,23 @@ TEST_F(Executor, EvaluateFailures) {
             RuntimeMessage("__exp_comput", 100, GBK("非对象变量拥有属性列表！")) + "\r\nfive.Prop");
 }
 
+TEST_F(Executor, EvaluateRefusesLineEndsThatWouldStartStatements) {
+  // A line end would turn the rest of the text into statements of the
+  // wrapper function: loops, procedure calls, macros and threads.
+  const char* const refused[] = {"1\r\nLog('injected')", "1\rLog('injected')", "1\nLog('injected')",
+                                 "1\r\nmacro('Log(1)')", "1\r\n"};
+  for (size_t i = 0; i < std::size(refused); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_FALSE(exec.Evaluate(refused[i]));
+  }
+  EXPECT_TRUE(library.logged.empty());
+  // Line ends inside a string or a comment are no line ends of the script.
+  ASSERT_TRUE(exec.Evaluate("'a\r\nb'"));
+  EXPECT_EQ(exec.ResultVar().AsString(), "a\r\nb");
+  ASSERT_TRUE(exec.Evaluate("1 {\r\n} + 1"));
+  EXPECT_EQ(exec.ResultVar().AsString(), "2");
+}
+
 TEST_F(Executor, ForLoops) {
   struct Case {
     std::string loop;
@@ -231,6 +248,12 @@ TEST_F(Executor, FlowControl) {
       /* 12 */ {"Log('a')\r\nLog('b')\r\nResult = 'logged'", "logged"},
       /* 13 */ {"macro('Result = 5')\r\nmacro('')\r\nResult = Result + 1", "6"},
       /* 14 */ {"macro('exit')\r\nResult = 'after'", "after"},
+      /* 15 */ {"dim x\r\nx = 1\r\nmacro('x = x + 4')\r\nResult = x", "5"},
+      /* 16 */ {"macro('dim y', 'ignored')\r\ny = 3\r\nResult = y", "3"},
+      // A runtime error in a macro stops the macro's run, not its caller's:
+      // the whole EXCEPT block runs.
+      /* 17 */
+      {"try\r\n  macro('x = nobody')\r\nexcept\r\n  Result = 1\r\n  Result = 2\r\nendtry", "2"},
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
@@ -254,6 +277,11 @@ TEST_F(Executor, RuntimeErrors) {
             RuntimeMessage("f", 5, GBK("函数/过程< noproc >调用出错！")));
   EXPECT_EQ(RunError("function f\r\nmacro\r\nend"),
             RuntimeMessage("f", 5, GBK("函数/过程< macro >调用出错！")));
+  EXPECT_EQ(RunError("function f\r\nmacrothread\r\nend"),
+            RuntimeMessage("f", 5, GBK("函数/过程< macrothread >调用出错！")));
+  // The statements of a macro belong to no function.
+  EXPECT_EQ(RunError("function f\r\nmacro('x = nobody')\r\nend"),
+            RuntimeMessage("", 1, GBK("未定义的变量< nobody >！")));
   EXPECT_EQ(RunError("function f\r\ndim a\r\ndim A\r\nend"), GBK("变量< A >已经定义！"));
   EXPECT_THROW(Run("function f\r\nif Null then x = 1\r\nend"), EConvertError);
   try {
@@ -315,6 +343,29 @@ TEST_F(Executor, TypedResultsAndParameters) {
   EXPECT_EQ(exec.Locals().Count(), 0);  // cleared after the run
 }
 
+TEST_F(Executor, LookupOrderLocalsParametersContextGlobals) {
+  globals.Add("n").SetValue(TkxValue::FromString("global"));
+  TkxScriptVariants context;
+  context.Add("N").SetValue(TkxValue::FromString("context"));
+  TkxScriptWordParse lexer;
+  ASSERT_TRUE(lexer.Parse(
+      "function f(n)\r\nResult = n\r\nmacro('dim n')\r\nn = 'local'\r\nResult = Result + n\r\nend"));
+  TkxSyntaxTree tree;
+  int index = 0;
+  tree.ParseFunction(lexer, index);
+  // A DIM clashing with a parameter is refused, also inside a macro.
+  EXPECT_THROW(exec.Execute(tree, nullptr, &context), EScriptPlainError);
+
+  ASSERT_TRUE(
+      lexer.Parse("function f\r\nResult = n\r\nmacro('dim n')\r\nn = 'local'\r\nResult = Result + n\r\nend"));
+  tree.ParseFunction(lexer, index = 0);
+  exec.Execute(tree, nullptr, &context);
+  EXPECT_EQ(exec.ResultVar().AsString(), "contextlocal");  // the macro declared a local of its caller
+  exec.Execute(tree, nullptr, nullptr);
+  EXPECT_EQ(exec.ResultVar().AsString(), "globallocal");
+  EXPECT_EQ(context.Items(0).AsString(), "context");
+}
+
 TEST_F(Executor, HostAnswersNamesAndEvents) {
   std::vector<std::string> events;
   exec.OnBegin = [&](TkxScriptExec&) { events.push_back("begin"); };
@@ -338,7 +389,11 @@ TEST_F(Executor, HostAnswersNamesAndEvents) {
 
 class TTestObject final : public TkxHostObject {
  public:
-  std::string ClassName() const override { return "TTestObject"; }
+  explicit TTestObject(std::string class_name = "TTestObject") : class_name_(std::move(class_name)) {}
+  std::string ClassName() const override { return class_name_; }
+
+ private:
+  std::string class_name_;
 };
 
 TEST_F(Executor, PropertyChainsThroughTheHost) {
@@ -362,6 +417,80 @@ TEST_F(Executor, PropertyChainsThroughTheHost) {
   exec.HostObject = &object;
   EXPECT_EQ(RunError("function f\r\nResult = self + 1\r\nend"),
             RuntimeMessage("f", 1001, GBK("表达式中变量类型不一致，其中有对象的算术运算")));
+}
+
+TEST_F(Executor, HostObjectErrors) {
+  // obj.Child is a TChild object; obj.B reads 7 and takes writes; the child
+  // declines writes; obj.Gone holds no object; every method call is noted.
+  TTestObject object;
+  TTestObject child("TChild");
+  std::vector<std::string> calls;
+  exec.OnAction = [&](TkxScriptExec&, TkxActionType act, TkxHostObject* target, const std::string& name,
+                      TkxScriptVariants* params, TkxScriptVar& value, bool& succeed) {
+    if (act == atObjRead && target == &object && name == "Child") {
+      value.SetObject(&child);
+    } else if (act == atObjRead && target == &object && name == "B") {
+      value.SetValue(TkxValue::FromInteger(7));
+    } else if (act == atObjRead && target == &object && name == "Gone") {
+      value.SetObject(nullptr);
+    } else if (act == atObjWrite && target == &object && name == "B") {
+      calls.push_back("B=" + value.AsString());
+    } else if (act == atObjMethod) {
+      calls.push_back((target ? target->ClassName() : "nil") + "." + name + "/" +
+                      std::to_string(params->Count()));
+      return;  // an unhandled method is no error either
+    } else {
+      return;
+    }
+    succeed = true;
+  };
+  globals.Add("obj").SetObject(&object);
+  globals.Add("none").SetObject(nullptr);
+  globals.Add("five").SetValue(TkxValue::FromInteger(5));
+  const std::string not_object =
+      GBK(":只有对象变量才能拥有属性！") + "\r\nOnly ObjectVariant can use property!";
+  struct Case {
+    std::string statement;
+    int code;  // 0: no error
+    std::string message;
+  };
+  const Case cases[] = {
+      // Reading in an expression.
+      /* 0 */ {"Result = five.Prop", 100, GBK("非对象变量拥有属性列表！")},
+      /* 1 */ {"Result = none.Prop", 103, GBK("无效对象变量< none >访问，对象为nil！")},
+      /* 2 */ {"Result = obj.Child.Size", 3, GBK("类<TChild>未知的对象属性调用< Size >！")},
+      /* 3 */ {"Result = obj.B.C", 0, ""},  // reading stops at the first value that is no object
+                                            // Assigning through a chain.
+      /* 4 */ {"none.B = 1", 103, GBK("无效对象变量< none >访问，对象为nil！")},
+      /* 5 */ {"five.B = 1", 103, GBK("无效对象变量< five >访问，对象为nil！")},
+      /* 6 */ {"nobody.B = 1", 1, GBK("未定义的变量< nobody >！")},
+      /* 7 */ {"nofn(1).B = 1", 1, GBK("未知函数/过程调用< nofn >！")},
+      /* 8 */ {"obj.Missing.B = 1", 3, GBK("类<TTestObject>未知的对象属性调用< Missing >！")},
+      /* 9 */ {"obj.Child.B = 1", 3, GBK("类<TChild>未知的对象属性调用< B >！")},
+      /* 10 */ {"obj.B = 2", 0, ""},
+      // Method-call statements.
+      /* 11 */ {"nobody.Go", 1, GBK("变量 nobody不存在！") + "\r\nVariant nobody not exists!"},
+      /* 12 */ {"nofn(1).Go", 2, GBK("函数 nofn未定义！") + "\r\nFunction nofn not exists!"},
+      /* 13 */ {"five.Go", 101, "five" + not_object},
+      /* 14 */ {"obj.B.Go", 101, "obj" + not_object},
+      /* 15 */ {"obj.Child.Go(1, 2)", 0, ""},
+      /* 16 */ {"obj.Gone.Go", 0, ""},  // an object variable holding none is still an object
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    const std::string expected =
+        cases[i].code ? RuntimeMessage("f", cases[i].code, cases[i].message) : "no error";
+    EXPECT_EQ(RunError("function f\r\n" + cases[i].statement + "\r\nend"), expected);
+  }
+  EXPECT_EQ(calls, (std::vector<std::string>{"B=2", "TChild.Go/2", "nil.Go/0"}));
+  EXPECT_EQ(Run("function f\r\nResult = obj.B.C\r\nend").AsInteger(), 7);
+  // Without a host object, self is an error of its own in statements too.
+  try {
+    Run("function f\r\nself.Close\r\nend");
+    FAIL();
+  } catch (const EScriptPlainError& error) {
+    EXPECT_EQ(error.what(), GBK("未定义脚本宿主对象Self！"));
+  }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "script/date_time.h"
-#include "script/number_text.h"
+#include "platform/number_text.h"
 #include "script/script_errors.h"
 #include "script/value_operators.h"
 

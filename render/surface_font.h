@@ -6,6 +6,6 @@
 namespace tagpress {
 
 // The surface font of a template font object: face, point size, style, colour.
-FontSpec FontSpecOf(const TFont& font);
+SurfaceFont SurfaceFontOf(const TFont& font);
 
 }  // namespace tagpress

@@ -1,4 +1,4 @@
-#include "tests/barcode/symbol_reader.h"
+#include "tests/support/symbol_reader.h"
 
 #include <ZXing/ReadBarcode.h>
 

@@ -1,6 +1,20 @@
-#include "script/ascii_text.h"
+#include "platform/ascii_text.h"
+
+#include "platform/text_codec.h"
 
 namespace tagpress {
+
+size_t FindOnCharacter(std::string_view text, std::string_view what, size_t from) {
+  if (what.empty()) return from <= text.size() ? from : std::string_view::npos;
+  for (size_t i = from; i < text.size();) {
+    if (text[i] == what[0] && text.substr(i, what.size()) == what) return i;
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    // A lead byte and a trail byte (0x40-0xFE without 0x7F) form one character.
+    i += IsGbkLeadByte(byte) && next >= 0x40 && next <= 0xFE && next != 0x7F ? 2 : 1;
+  }
+  return std::string_view::npos;
+}
 
 std::string AsciiUpperCase(std::string_view text) {
   std::string result(text);

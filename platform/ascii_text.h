@@ -24,6 +24,12 @@ inline bool SameTextAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Position of the first occurrence of `what` at or after `from` in GBK text
+// that starts on a character, never on the second byte of a Chinese
+// character (which may be "[" or "]"); npos when there is none. `from`
+// must start a character.
+size_t FindOnCharacter(std::string_view text, std::string_view what, size_t from = 0);
+
 // Without leading and trailing bytes up to the blank (control bytes and blanks).
 std::string_view TrimControlAndBlank(std::string_view text);
 
