@@ -206,7 +206,10 @@ void Tfrm_Main::UpdateCaption() {
   setWindowTitle(ApplicationTitle() + QStringLiteral(" [") + name + QStringLiteral("]"));
 }
 
-void Tfrm_Main::SetStatusText(const std::string& text) { status_bar_->SetStatusText(QStringFromGbk(text)); }
+void Tfrm_Main::SetStatusText(const std::string& text) {
+  if (status_echo_) status_echo_(text);
+  status_bar_->SetStatusText(QStringFromGbk(text));
+}
 
 std::string Tfrm_Main::ExpandExpressions(const std::string& text) {
   return options_.Services.Expander->ExpandExpressions(text);

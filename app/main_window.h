@@ -94,6 +94,8 @@ class Tfrm_Main : public QMainWindow {
   // Where failures of user commands are shown: a message box by default.
   void SetErrorDisplay(std::function<void(const QString&)> display) { error_display_ = std::move(display); }
   void ReportError(const std::exception& error);
+  // Also hands every progress text (GBK) to `echo`, e.g. a terminal.
+  void SetStatusEcho(std::function<void(const std::string&)> echo) { status_echo_ = std::move(echo); }
   // Shows an error met while loading the working template at creation, once.
   void ReportStartUpError();
 
@@ -114,6 +116,7 @@ class Tfrm_Main : public QMainWindow {
   std::unique_ptr<WindowDialogs> dialogs_;
   std::function<void(const QString&)> error_display_;
   QString startup_error_;
+  std::function<void(const std::string&)> status_echo_;
 
   TBarcodeFile store_;
   TLabelRecordList records_;

@@ -96,6 +96,16 @@ void QuitOnTerminationSignals(QApplication& application) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
 }
 
+// Progress of a run without a window as one updating line, only when a
+// person watches the terminal.
+void ShowProgressOnTerminal(const std::string& text) {
+  static const bool terminal = ::isatty(STDERR_FILENO);
+  if (!terminal) return;
+  std::fprintf(stderr, "\r\033[K%s", GbkToUtf8(text).c_str());
+  if (text.empty()) std::fputs("\r", stderr);
+  std::fflush(stderr);
+}
+
 }  // namespace
 
 StartUpResult RunStartUp(Tfrm_Main& window, const CommandLine& command_line) {
@@ -106,6 +116,7 @@ StartUpResult RunStartUp(Tfrm_Main& window, const CommandLine& command_line) {
     // stderr and end, whether or not something was printed.
     window.SetErrorDisplay(
         [](const QString& text) { std::fprintf(stderr, "tagpress: %s\n", qPrintable(text)); });
+    window.SetStatusEcho(ShowProgressOnTerminal);
     result.Outcome = StartUpOutcome::Finished;
     window.ReportStartUpError();
     try {
