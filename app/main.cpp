@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -14,11 +13,7 @@
 #include "app/eval_command.h"
 #include "app/export_command.h"
 #include "app/load_request.h"
-#include "app/unattended_print.h"
-#include "barcode/barcode.h"
-#include "platform/qt/font_substitutions.h"
-#include "platform/qt/printer_service.h"
-#include "print/label_text_context.h"
+#include "app/start_up.h"
 #include "data/record_list.h"
 #include "platform/text_codec.h"
 #include "platform/text_file.h"
@@ -61,15 +56,6 @@ void PrintSummary(const tagpress::RunRequest& request, const tagpress::TLabelRec
   if (records.RecordCount() > 5) std::printf("  ...\n");
 }
 
-// Progress as one updating line, only when a person watches the terminal.
-void ShowProgress(const std::string& text) {
-  static const bool terminal = ::isatty(STDERR_FILENO);
-  if (!terminal) return;
-  std::fprintf(stderr, "\r\033[K%s", tagpress::GbkToUtf8(text).c_str());
-  if (text.empty()) std::fputs("\r", stderr);
-  std::fflush(stderr);
-}
-
 std::optional<std::string> OptionValue(const tagpress::LongOptions& options, const char* name) {
   auto it = options.find(name);
   if (it == options.end()) return std::nullopt;
@@ -96,44 +82,28 @@ int main(int argc, char* argv[]) {
     return outcome.Ok ? 0 : 1;
   }
   if (command_line.options.count("export")) return tagpress::RunExportProgram(command_line, argc, argv);
-  try {
-    tagpress::TBarcodeFile store;
-    tagpress::TLabelRecordList records;
-    const std::string working_template = tagpress::WorkingTemplatePath();
-    if (tagpress::FileExists(working_template)) store.LoadFromFile(working_template);
-
-    const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
-    tagpress::LoadRequestedFiles(request, records, store);
-    if (command_line.options.count("summary")) PrintSummary(request, records, store);
-
-    int status = 0;
-    if (request.PrintNow && !request.DataFile) {
-      if (!command_line.arguments.empty())
-        std::fprintf(stderr, "tagpress: data file not found: %s\n", command_line.arguments[0].c_str());
-      status = 1;
-    } else if (request.PrintNow) {
-      // Printing needs no display: without one, Qt draws off screen.
-      if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-      QApplication app(argc, argv);
-      tagpress::InstallFontSubstitutions();
-      tagpress::PrinterService printers;
-      tagpress::TBarcode barcode;
-      tagpress::LabelTextContext texts;
-      tagpress::UnattendedPrintOptions options;
-      options.Printer = OptionValue(command_line.options, "printer");
-      options.PdfOutput = OptionValue(command_line.options, "output");
-      const tagpress::UnattendedPrintResult result =
-          tagpress::PrintUnattended(store, records, texts, barcode, printers, options, ShowProgress);
-      if (!result.Printed) {
-        std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(result.Error).c_str());
-        status = 1;
-      }
+  if (command_line.options.count("summary")) {
+    // The load phase alone, without a window.
+    try {
+      tagpress::TBarcodeFile store;
+      tagpress::TLabelRecordList records;
+      const std::string working_template = tagpress::WorkingTemplatePath();
+      if (tagpress::FileExists(working_template)) store.LoadFromFile(working_template);
+      const tagpress::RunRequest request = tagpress::RunRequestOf(command_line.arguments);
+      tagpress::LoadRequestedFiles(request, records, store);
+      PrintSummary(request, records, store);
+      return 0;
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());
+      return 1;
     }
-
-    // The working template is kept at every exit.
-    store.SaveToFile(working_template);
-    return status;
+  }
+  try {
+    // A run without a window needs no display: without one, Qt draws off screen.
+    if (tagpress::RunRequestOf(command_line.arguments).Hidden && !std::getenv("DISPLAY") &&
+        !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+      ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return tagpress::RunProgram(argc, argv, command_line);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tagpress: %s\n", tagpress::GbkToUtf8(error.what()).c_str());
     return 1;
