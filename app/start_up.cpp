@@ -12,6 +12,7 @@
 #include "app/app_title.h"
 #include "app/load_request.h"
 #include "app/main_window.h"
+#include "app/unattended_print.h"
 #include "app/window_dialogs.h"
 #include "platform/errors.h"
 #include "platform/qt/qt_text.h"
@@ -37,6 +38,8 @@ void ApplyOutputOptions(Tfrm_Main& window, const LongOptions& options) {
     window.Printers().SetPdfOutput(QFile::decodeName(QByteArray::fromStdString(output->second)));
 }
 
+void ShowProgressOnTerminal(const std::string& text);
+
 void LoadAndPrint(Tfrm_Main& window, const RunRequest& request, const CommandLine& command_line) {
   if (!request.DataFile) {
     // With a window a missing data file is silent; an unattended print
@@ -54,6 +57,15 @@ void LoadAndPrint(Tfrm_Main& window, const RunRequest& request, const CommandLin
   }
   if (!request.PrintNow) return;
   ApplyOutputOptions(window, command_line.options);
+  if (request.Hidden && !request.PrintDialog) {
+    // Nothing is shown, so the pages go straight to the printer as they are
+    // composed; failures are raised for the caller to report.
+    const UnattendedPrintResult result = PrintUnattended(window.Store(), window.Records(), window.TextExpander(),
+                                                         window.Barcode(), window.Printers(), {},
+                                                         ShowProgressOnTerminal);
+    if (!result.Printed) throw EStartUpError(result.Error);
+    return;
+  }
   if (request.Hidden) {
     // No window to show failures in: compose and print, or fail loudly.
     window.ComposePages();

@@ -21,8 +21,6 @@ UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecor
       result.Error = GBK("找不到打印机: ") + Utf8ToGbk(*options.Printer);
       return result;
     }
-  } else {
-    printers.SelectPrinter(QStringFromGbk(tpl.Printer()));  // a name that matches nothing keeps the current one
   }
   if (!printers.HasPrinter()) {
     result.Error = GBK("没有安装打印机，无法打印。");

@@ -27,8 +27,9 @@ struct UnattendedPrintResult {
   std::string Error;  // GBK; why nothing was printed
 };
 
-// Selects the printer (the option, else the template's Printer key when it
-// names one), composes the pages and prints all of them as one job.
+// Selects the printer of the options (else the current one stays), composes
+// the pages straight onto it and prints all of them as one job: nothing is
+// recorded, so a long run needs no memory for the pages already printed.
 UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecordList& records,
                                       LabelTextExpander& expander, TBarcode& barcode, PrinterService& printers,
                                       const UnattendedPrintOptions& options,

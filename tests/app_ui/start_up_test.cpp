@@ -40,9 +40,10 @@ TEST_F(StartUpTest, HiddenPrintIntoAPdfFile) {
       Arguments({ExampleFile("data.csv"), ExampleFile("template.bcf"), "-p", "-h", "--output=" + pdf}));
   EXPECT_EQ(result.Outcome, StartUpOutcome::Finished);
   EXPECT_EQ(result.ExitStatus, 0);
-  EXPECT_GT(window.Document().PageCount(), 0);
-  EXPECT_GT(ComposedLabels(), 0);
+  // Without a window the pages go straight into the file; nothing is recorded.
+  EXPECT_EQ(window.Document().PageCount(), 0);
   EXPECT_TRUE(FileExists(pdf));
+  EXPECT_GT(TempDir::Read(pdf).size(), 1000u);
 }
 
 TEST_F(StartUpTest, HiddenPrintOfALabelThatDoesNotFitFails) {
