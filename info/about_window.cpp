@@ -19,8 +19,8 @@ namespace tagpress {
 namespace {
 
 // Bar widths (in modules) of the decorative barcode on the artwork.
-constexpr int kArtworkBars[] = {1, 1, 2, 1, 3, 2, 1, 1, 2, 3, 1, 2, 1, 1, 3, 1, 2, 2, 1, 3, 1, 1, 2, 1,
-                                1, 3, 2, 1, 1, 2, 1, 3, 1, 2, 1, 1, 2, 2, 3, 1, 1, 2, 1, 1};
+constexpr int kArtworkBars[] = {1, 1, 2, 1, 3, 2, 1, 1, 2, 3, 1, 2, 1, 1, 3, 1, 2, 2, 1, 3, 1, 1,
+                                2, 1, 1, 3, 2, 1, 1, 2, 1, 3, 1, 2, 1, 1, 2, 2, 3, 1, 1, 2, 1, 1};
 
 void CentreOnDesktop(QWidget& window) {
   if (QScreen* screen = QGuiApplication::primaryScreen()) {

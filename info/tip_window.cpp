@@ -39,6 +39,9 @@ QLabel* ColouredLabel(const QString& text, const QColor& color, QWidget* parent)
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, color);
   label->setPalette(palette);
+  // Room below the descent: the Song face draws "_" lower than its metrics say.
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setMinimumHeight(label->fontMetrics().height() + 3);
   return label;
 }
 
@@ -83,7 +86,8 @@ QStringList Tfrm_Tip::ShellLines() {
       QStringLiteral("调用格式："),
       QStringLiteral("    在命令行或被调用程序输入："),
       QStringLiteral("    <本软件主程序文件> [数据文件] [模板文件] [-p] [-d] [-h]"),
-      QStringLiteral("    其中<>表示必须的，[]表示可选项，其中数据文件必须是第一个参数，如果调用模板文件，则该"),
+      QStringLiteral(
+          "    其中<>表示必须的，[]表示可选项，其中数据文件必须是第一个参数，如果调用模板文件，则该"),
       QStringLiteral("文件必须是第二个参数，后面其它参数顺序不限。"),
       QStringLiteral("    数据文件：可以是文本文件、CSV文件或其它，但内容应遵循CSV格式；"),
       QStringLiteral("    模板文件：本软件所保存的标签设置文件，即*.BCF文件；"),
@@ -96,7 +100,8 @@ QStringList Tfrm_Tip::ShellLines() {
       QStringLiteral("    表示调用本软件将c:\\data.csv内容全部打印出，打印完成后关闭"),
       QString(),
       QStringLiteral("    ..\\tagpress.exe  c:\\data.csv  c:\\合格证.bcf  -p  -d"),
-      QStringLiteral("    表示调用本软件将c:\\data.csv内容通过模板\"合格证.bcf\"的样式全部打印出，打印前出现打印对"),
+      QStringLiteral(
+          "    表示调用本软件将c:\\data.csv内容通过模板\"合格证.bcf\"的样式全部打印出，打印前出现打印对"),
       QStringLiteral("话框，打印完成后，不关闭主程序"),
   };
 }

@@ -70,9 +70,7 @@ TForm_DataEdit::TForm_DataEdit(QWidget* parent) : QDialog(parent) {
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-TextLines TForm_DataEdit::Lines() const {
-  return SplitTextLines(GbkFromQString(mem_data_->toPlainText()));
-}
+TextLines TForm_DataEdit::Lines() const { return SplitTextLines(GbkFromQString(mem_data_->toPlainText())); }
 
 void TForm_DataEdit::SetLines(const TextLines& lines) {
   QStringList text;

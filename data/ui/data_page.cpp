@@ -28,8 +28,8 @@ QPushButton* NewButton(const QString& caption, const char* name, QWidget* parent
 }
 
 // A file dialog the tests can find and answer: Qt's own, modal, named.
-QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const char* name, const QStringList& filters,
-                   QString& directory) {
+QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const char* name,
+                   const QStringList& filters, QString& directory) {
   QFileDialog dialog(parent);
   dialog.setObjectName(name);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -156,7 +156,8 @@ void DataPage::btnDeleteRowClick() {
 
 void DataPage::btnClearDataClick() {
   QMessageBox question(QMessageBox::Question, QStringLiteral("清除提示"),
-                       QStringLiteral("确实要清除以上所有数据吗？"), QMessageBox::Yes | QMessageBox::No, this);
+                       QStringLiteral("确实要清除以上所有数据吗？"), QMessageBox::Yes | QMessageBox::No,
+                       this);
   question.setObjectName("ClearQuestion");
   question.setDefaultButton(QMessageBox::No);
   if (question.exec() != QMessageBox::Yes) return;

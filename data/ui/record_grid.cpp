@@ -29,9 +29,8 @@ class CellDelegate : public QStyledItemDelegate {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
       line->setFrame(false);
-      connect(line, &QLineEdit::textEdited, this, [this, line] {
-        emit const_cast<CellDelegate*>(this)->commitData(line);
-      });
+      connect(line, &QLineEdit::textEdited, this,
+              [this, line] { emit const_cast<CellDelegate*>(this)->commitData(line); });
     }
     return editor;
   }
@@ -88,9 +87,7 @@ int TRecordGrid::CurrentColumn() const {
   return current.isValid() ? current.column() + 1 : 0;
 }
 
-bool TRecordGrid::CanSelectRow(int row) const {
-  return row == 1 || row < model_.Records().RecordCount() + 2;
-}
+bool TRecordGrid::CanSelectRow(int row) const { return row == 1 || row < model_.Records().RecordCount() + 2; }
 
 bool TRecordGrid::SelectCell(int column, int row) {
   const QModelIndex target = model_.index(TRecordGridModel::ViewRow(row), column - 1);

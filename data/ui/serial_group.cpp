@@ -124,7 +124,8 @@ void SerialGroup::ShowFields() {
 }
 
 void SerialGroup::btnProductClick() {
-  generator_.GenerateSerials([this](const std::string& text) { emit StatusTextChanged(QStringFromGbk(text)); });
+  generator_.GenerateSerials(
+      [this](const std::string& text) { emit StatusTextChanged(QStringFromGbk(text)); });
 }
 
 }  // namespace tagpress

@@ -90,7 +90,8 @@ TEST_F(SerialGeneratorTest, Generation) {
       /* 3 */ {"99", 1, 2, 1, 2, 1, bcCode128B, {"99", "100"}, "101"},
       /* 4 */ {"7", 0, 0, 1, 2, 3, bcCode128B, {"7", "7", "7", "8", "8", "8"}, "9"},
       // EAN-13 codes get their check digit; the next start code does not.
-      /* 5 */ {"690100012542", 0, 0, 1, 2, 1, bcCodeEAN13, {"6901000125424", "6901000125431"}, "690100012544"},
+      /* 5 */
+      {"690100012542", 0, 0, 1, 2, 1, bcCodeEAN13, {"6901000125424", "6901000125431"}, "690100012544"},
       /* 6 */ {"1234567", 0, 0, 10, 2, 1, bcCodeEAN8, {"12345670", "12345779"}, "1234587"},
       /* 7 */ {"B10", 0, 0, -3, 3, 1, bcCode128B, {"B10", "B07", "B04"}, "B01"},
       // A range with letters repeats the start code once per step.
@@ -151,7 +152,8 @@ TEST_F(SerialGeneratorTest, ProgressCountsStepsAndEndsEmpty) {
     texts.push_back(GbkToUtf8(text));
     if (!text.empty()) button_disabled_during_run = generator.Generating();
   });
-  EXPECT_EQ(texts, (std::vector<std::string>{"正在产生第 1 条数据，共 2 条...", "正在产生第 2 条数据，共 2 条...", ""}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"正在产生第 1 条数据，共 2 条...",
+                                             "正在产生第 2 条数据，共 2 条...", ""}));
   EXPECT_TRUE(button_disabled_during_run);
   EXPECT_FALSE(generator.Generating());
   EXPECT_EQ(records.RecordCount(), 6);

@@ -50,9 +50,7 @@ class DataPageTest : public ::testing::Test {
   // The open in-place editor of the current cell.
   QLineEdit* Editor() const { return qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex())); }
 
-  void Load(const TextLines& lines) {
-    records.LinesToRecords(lines);
-  }
+  void Load(const TextLines& lines) { records.LinesToRecords(lines); }
 
   TBarcodeFile tpl;
   TLabelRecordList records;
@@ -195,7 +193,8 @@ TEST_F(DataPageTest, ClearAsksFirst) {
   page->btnClearDataClick();
   EXPECT_EQ(records.RecordCount(), 2);
 
-  AnswerNextModal([](QWidget* modal) { static_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+  AnswerNextModal(
+      [](QWidget* modal) { static_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
   page->btnClearDataClick();
   EXPECT_EQ(records.RecordCount(), 0);
   EXPECT_EQ(records.RowCount(), 2);
@@ -274,7 +273,8 @@ TEST_F(DataPageTest, SerialGroupChecksAsTheUserTypesAndGenerates) {
   EXPECT_EQ(tpl.LSHSum(), 3);
   Load({"old"});
   QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_EQ(LinesOf(records), (TextLines{"old,,", "ABC1234567DF,u,d", "ABC1234568DF,u,d", "ABC1234569DF,u,d"}));
+  EXPECT_EQ(LinesOf(records),
+            (TextLines{"old,,", "ABC1234567DF,u,d", "ABC1234568DF,u,d", "ABC1234569DF,u,d"}));
   EXPECT_EQ(start->text(), "ABC1234570DF");
   EXPECT_EQ(grid->model()->rowCount(), 4);
   EXPECT_EQ(count_text, QStringLiteral("条码区数量：4 条"));

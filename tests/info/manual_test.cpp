@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -23,10 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path HelpFolder() {
-  const char* source = std::getenv("TAGPRESS_SOURCE_DIR");
-  return fs::path(source ? source : ".") / "Help";
-}
+fs::path HelpFolder() { return fs::path(TAGPRESS_HELP_SOURCE_DIR); }
 
 std::string ReadPage(const std::string& name) {
   std::ifstream in(HelpFolder() / name, std::ios::binary);
@@ -39,7 +35,8 @@ std::string Unescape(std::string text) {
   static const std::pair<const char*, const char*> kEntities[] = {
       {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#x27;", "'"}, {"&amp;", "&"}};
   for (const auto& [entity, plain] : kEntities)
-    for (size_t at; (at = text.find(entity)) != std::string::npos;) text.replace(at, std::strlen(entity), plain);
+    for (size_t at; (at = text.find(entity)) != std::string::npos;)
+      text.replace(at, std::strlen(entity), plain);
   return text;
 }
 
@@ -124,11 +121,10 @@ TEST(ManualTest, LinksLeadToPagesAndAnchorsThatExist) {
 
 TEST(ManualTest, CommandLineOptionsAreDescribed) {
   const std::string page = ReadPage("cmdline.htm");
-  static const char* const kOptions[] = {"-p",        "-d",         "-h",          "--printer=NAME",
-                                         "--output=FILE.pdf",       "--export=DIR", "--dpi=N",
-                                         "--dpi=NxM", "--no-text",  "--numbered",  "--keep-existing",
-                                         "--eval=EXPR",             "--digits=D",   "--summary",
-                                         "--help",    "--version"};
+  static const char* const kOptions[] = {
+      "-p",         "-d",        "-h",        "--printer=NAME", "--output=FILE.pdf", "--export=DIR",
+      "--dpi=N",    "--dpi=NxM", "--no-text", "--numbered",     "--keep-existing",   "--eval=EXPR",
+      "--digits=D", "--summary", "--help",    "--version"};
   for (const char* option : kOptions) {
     SCOPED_TRACE(option);
     EXPECT_NE(page.find(std::string("<code>") + option + "</code>"), std::string::npos);
