@@ -1,6 +1,7 @@
 #include "data/ui/data_page.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,29 +28,26 @@ QPushButton* NewButton(const QString& caption, const char* name, QWidget* parent
   return button;
 }
 
-// A file dialog the tests can find and answer: Qt's own, modal, named.
-QString ChooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const char* name,
-                   const QStringList& filters, QString& directory) {
-  QFileDialog dialog(parent);
-  dialog.setObjectName(name);
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QStringLiteral("txt"));
-  dialog.setNameFilters(filters);
-  if (!directory.isEmpty()) dialog.setDirectory(directory);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  directory = dialog.directory().absolutePath();
-  return dialog.selectedFiles().first();
-}
-
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
+QString ChooseFileWithDialog(const FileDialogRequest& request, QWidget* parent) {
+  QFileDialog dialog(parent);
+  dialog.setObjectName(request.Name);
+  dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(request.DefaultSuffix);
+  dialog.setNameFilters(request.Filters);
+  if (!request.Directory.isEmpty()) dialog.setDirectory(request.Directory);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
 DataPage::DataPage(TLabelRecordList& records, TBarcodeFile& tpl, QWidget* parent)
     : QWidget(parent), records_(records), generator_(std::make_unique<TSerialGenerator>(tpl, records)) {
   setObjectName("DataPage");
+  ChooseFile = [this](const FileDialogRequest& request) { return ChooseFileWithDialog(request, this); };
   model_ = new TRecordGridModel(records_, this);
 
   serial_ = new SerialGroup(*generator_, this);
@@ -119,10 +117,9 @@ void DataPage::CellEdited(int row, int /*column*/) {
 }
 
 void DataPage::ActionImportDataExecute() {
-  const QString path = ChooseFile(
-      this, QFileDialog::AcceptOpen, "OpenDialogData",
-      {QStringLiteral("文本文件(*.TXT)"), QStringLiteral("CSV文件(*.CSV)"), QStringLiteral("所有文件 (*)")},
-      last_directory_);
+  const QString path = AskForFile(
+      false, "OpenDialogData",
+      {QStringLiteral("文本文件(*.TXT)"), QStringLiteral("CSV文件(*.CSV)"), QStringLiteral("所有文件 (*)")});
   if (path.isEmpty()) return;
   try {
     records_.LoadDataFile(LocalPath(path));
@@ -133,8 +130,7 @@ void DataPage::ActionImportDataExecute() {
 
 void DataPage::ActionOutputDataExecute() {
   const QString path =
-      ChooseFile(this, QFileDialog::AcceptSave, "SaveDialogData",
-                 {QStringLiteral("文本文件(*.TXT)"), QStringLiteral("所有文件 (*)")}, last_directory_);
+      AskForFile(true, "SaveDialogData", {QStringLiteral("文本文件(*.TXT)"), QStringLiteral("所有文件 (*)")});
   if (path.isEmpty()) return;
   try {
     records_.SaveDataFile(LocalPath(path));
@@ -163,6 +159,13 @@ void DataPage::btnClearDataClick() {
   if (question.exec() != QMessageBox::Yes) return;
   records_.ClearRecords();
   RecordsChanged();
+}
+
+QString DataPage::AskForFile(bool save, const char* name, const QStringList& filters) {
+  const QString path =
+      ChooseFile({save, QString::fromLatin1(name), filters, QStringLiteral("txt"), last_directory_});
+  if (!path.isEmpty()) last_directory_ = QFileInfo(path).absolutePath();
+  return path;
 }
 
 void DataPage::ShowFileError(const std::exception& error) {

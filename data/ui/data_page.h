@@ -5,7 +5,9 @@
 // embeds it as its second page and routes its status texts to the status bar.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace tagpress {
@@ -16,6 +18,18 @@ class TLabelRecordList;
 class TRecordGrid;
 class TRecordGridModel;
 class TSerialGenerator;
+
+// What the import and export commands ask of a file dialog.
+struct FileDialogRequest {
+  bool Save = false;
+  QString Name;  // object name of the dialog
+  QStringList Filters;
+  QString DefaultSuffix;
+  QString Directory;  // where it opens; empty for the current folder
+};
+
+// Qt's file dialog for a request: the chosen path, or empty when cancelled.
+QString ChooseFileWithDialog(const FileDialogRequest& request, QWidget* parent);
 
 class DataPage : public QWidget {
   Q_OBJECT
@@ -37,6 +51,11 @@ class DataPage : public QWidget {
 
   // "条码区数量：%d 条" into the second status-bar panel.
   void ShowRecordCount();
+  // Shows the file dialogs of import and export (ChooseFileWithDialog);
+  // tests answer through it, since Qt's own dialog checks typed names against
+  // a file model that fills in the background.
+  std::function<QString(const FileDialogRequest&)> ChooseFile;
+
   // The list was rebuilt (EndRecordUpdate) or changed by other means than
   // the page: row 1, column 1 becomes current with its editor open, and the
   // record count is shown.
@@ -59,6 +78,7 @@ class DataPage : public QWidget {
  private:
   void CellEdited(int row, int column);
   void ShowFileError(const std::exception& error);
+  QString AskForFile(bool save, const char* name, const QStringList& filters);
 
   TLabelRecordList& records_;
   std::unique_ptr<TSerialGenerator> generator_;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -215,37 +214,49 @@ TEST_F(DataPageTest, DeleteRemovesTheCurrentRow) {
 TEST_F(DataPageTest, ImportAppendsAndSaveWritesTheFile) {
   testing::TempDir dir;
   const std::string input = dir.Write("in.TXT", GBK("5,苹果,\"x,y\"\r\n6\r\n"));
+  const std::string output = dir.File("out.txt");
+  std::vector<FileDialogRequest> requests;
+  QString answer;
+  page->ChooseFile = [&](const FileDialogRequest& request) {
+    requests.push_back(request);
+    return answer;
+  };
   Load({"1"});
-  AnswerNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->defaultSuffix(), "txt");
-    EXPECT_EQ(dialog->nameFilters().first(), QStringLiteral("文本文件(*.TXT)"));
-    EXPECT_EQ(dialog->nameFilters().size(), 3);
-    dialog->selectFile(QString::fromStdString(input));
-    static_cast<QDialog*>(dialog)->accept();
-  });
+  answer = QString::fromStdString(input);
   page->ActionImportDataExecute();
   EXPECT_EQ(LinesOf(records), (TextLines{"1,,", GBK("5,苹果,\"x,y\""), "6,,"}));
   EXPECT_EQ(count_text, QStringLiteral("条码区数量：3 条"));
 
-  const std::string output = dir.File("out");
-  AnswerNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->nameFilters().size(), 2);
-    dialog->selectFile(QString::fromStdString(output));
-    static_cast<QDialog*>(dialog)->accept();
-  });
+  answer = QString::fromStdString(output);
   page->ActionOutputDataExecute();
-  // The default extension is added to a name without one.
-  EXPECT_EQ(testing::TempDir::Read(output + ".txt"), GBK("1,,\r\n5,苹果,\"x,y\"\r\n6,,\r\n"));
+  EXPECT_EQ(testing::TempDir::Read(output), GBK("1,,\r\n5,苹果,\"x,y\"\r\n6,,\r\n"));
+
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_FALSE(requests[0].Save);
+  EXPECT_EQ(requests[0].DefaultSuffix, "txt");
+  EXPECT_EQ(requests[0].Filters, (QStringList{"文本文件(*.TXT)", "CSV文件(*.CSV)", "所有文件 (*)"}));
+  EXPECT_TRUE(requests[1].Save);
+  EXPECT_EQ(requests[1].Filters, (QStringList{"文本文件(*.TXT)", "所有文件 (*)"}));
+  // The export dialog opens where the import found its file.
+  EXPECT_EQ(requests[1].Directory, QString::fromStdString(dir.path().string()));
 }
 
-TEST_F(DataPageTest, CancelledImportChangesNothing) {
+TEST_F(DataPageTest, CancelledImportAndFailedSaveChangeNothing) {
+  testing::TempDir dir;
   Load({"1"});
-  AnswerNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  page->ChooseFile = [](const FileDialogRequest&) { return QString(); };
   page->ActionImportDataExecute();
+  EXPECT_EQ(LinesOf(records), (TextLines{"1,,"}));
+
+  // Saving onto a folder fails with a message; the list stays.
+  page->ChooseFile = [&](const FileDialogRequest&) { return QString::fromStdString(dir.path().string()); };
+  AnswerNextModal([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("提示"));
+    box->accept();
+  });
+  page->ActionOutputDataExecute();
   EXPECT_EQ(LinesOf(records), (TextLines{"1,,"}));
 }
 
