@@ -16,11 +16,11 @@
 
 #include "app/app_paths.h"
 #include "app/app_title.h"
-#include "app/data_page.h"
 #include "app/design_page.h"
 #include "app/layout_page.h"
 #include "app/status_bar.h"
 #include "app/window_dialogs.h"
+#include "data/ui/data_page.h"
 #include "platform/errors.h"
 #include "platform/qt/font_substitutions.h"
 #include "platform/qt/qt_surface.h"
@@ -99,6 +99,11 @@ Tfrm_Main::~Tfrm_Main() {
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tagpress: %s\n", GbkToUtf8(error.what()).c_str());
   }
+  // The data page hands the record list's callbacks back when it goes, so
+  // it must go while the list still exists, before the widget tree is freed.
+  disconnect(pages_, nullptr, this, nullptr);
+  delete data_;
+  data_ = nullptr;
 }
 
 void Tfrm_Main::BuildWindow() {
@@ -111,24 +116,38 @@ void Tfrm_Main::BuildWindow() {
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("pcPages"));
   design_ = new DesignPage(store_, state_, *dialogs_);
-  data_ = new DataPage;
+  // The records were cleared and the store exists: the data page takes
+  // over the record list's callbacks from here on.
+  auto* data_container = new QWidget;
+  data_container->setObjectName(QStringLiteral("tsData"));
+  data_ = new DataPage(records_, store_, data_container);
+  auto* data_layout = new QVBoxLayout(data_container);
+  data_layout->setContentsMargins(0, 0, 0, 0);
+  data_layout->addWidget(data_);
   layout_ = new LayoutPage(store_, state_, *dialogs_, *actions_.ActionPreview, *actions_.ActionPrint);
   auto* news = new QWidget;
   news->setObjectName(QStringLiteral("tsNews"));
   new QVBoxLayout(news);
   pages_->addTab(design_, QStringLiteral("第一步: 条码设计 "));
-  pages_->addTab(data_, QStringLiteral("第二步: 准备条码数据 "));
+  pages_->addTab(data_container, QStringLiteral("第二步: 准备条码数据 "));
   pages_->addTab(layout_, QStringLiteral("第三步: 排版打印 "));
   pages_->addTab(news, QStringLiteral("最新动态 "));
   setCentralWidget(pages_);
 
   status_bar_ = new MainStatusBar(this);
   setStatusBar(status_bar_);
+  connect(data_, &DataPage::RecordCountTextChanged, status_bar_, &MainStatusBar::SetRecordCountText);
+  // Directly: the generation emits at every step and the panel lets pending events run.
+  connect(data_, &DataPage::StatusTextChanged, this,
+          [this](const QString& text) { SetStatusText(GbkFromQString(text)); });
+  data_->ShowRecordCount();
 
   layout_->Preview().SetDocument(&document_);
   design_->Preview().SetPaintFunction(
       [this](QPainter& painter, int dpi_x, int dpi_y) { PaintSingleLabel(painter, dpi_x, dpi_y); });
-  design_->OnBarTextStartChanged = [this](const std::string& text) { data_->SetSerialStart(text); };
+  design_->OnBarTextStartChanged = [this](const std::string& text) {
+    data_->SetSerialStart(QStringFromGbk(text));
+  };
   design_->OnLayoutLinkClicked = [this] { Label63Click(); };
   layout_->OnRecompose = [this] { actions_.ActionPreview->trigger(); };
 }
@@ -145,6 +164,9 @@ void Tfrm_Main::ConnectActions() {
   connect(&layout_->Controls().PrintSetupButton(), &QPushButton::clicked, this,
           &Tfrm_Main::btnPrintSetupClick);
   connect(pages_, &QTabWidget::currentChanged, this, &Tfrm_Main::pcPagesChange);
+  connect(a.ActionImportData, &QAction::triggered, data_, &DataPage::ActionImportDataExecute);
+  connect(a.ActionOutputData, &QAction::triggered, data_, &DataPage::ActionOutputDataExecute);
+  connect(a.ActionRealEdit, &QAction::triggered, data_, &DataPage::ActionRealEditExecute);
 }
 
 template <typename Command>
@@ -190,7 +212,7 @@ void Tfrm_Main::TemplateToControls() {
   layout_->TemplateToControls();
   const QString printer = QStringFromGbk(store_.Printer());
   if (printers_.PrinterNames().contains(printer, Qt::CaseInsensitive)) printers_.SelectPrinter(printer);
-  data_->TemplateToControls(store_);
+  data_->TemplateToControls();
   state_.FillingControls = false;
   store_.OnAfterChange = [this](const std::string&, const TBarcodeFile::Value&) { RecordChange(); };
   design_->Preview().update();

@@ -26,6 +26,8 @@ class DataPage;
 class DesignPage;
 class LayoutPage;
 class MainStatusBar;
+class NewsPage;
+class Tfrm_Help;
 
 // Page indexes of pcPages.
 enum WorkPage { kDesignPage, kDataPage, kLayoutPage, kNewsPage };
@@ -71,6 +73,11 @@ class Tfrm_Main : public QMainWindow {
   void ActionPreviewExecute();
   void ActionPrintExecute();
   void btnPrintSetupClick();
+  void ActionExportBarcodeExecute();
+  void ActionUserNeedExecute();
+  void ActionAboutExecute();
+  void ActionWebExecute();
+  void ActionHelpExecute();
   void pcPagesChange(int index);
   void Label63Click();
 
@@ -88,6 +95,9 @@ class Tfrm_Main : public QMainWindow {
   DesignPage& Design() { return *design_; }
   DataPage& Data() { return *data_; }
   LayoutPage& Layout() { return *layout_; }
+  NewsPage& News() { return *news_; }
+  // The manual's window, created hidden with the main window and kept.
+  Tfrm_Help& Help() { return *help_; }
   MainStatusBar& StatusBar() { return *status_bar_; }
   const std::string& WorkingTemplatePath() const { return working_template_; }
 
@@ -126,12 +136,15 @@ class Tfrm_Main : public QMainWindow {
   PrinterService printers_;
   bool composing_ = false;
   bool switching_for_preview_ = false;
+  bool opening_news_ = false;
 
   MainActions actions_;
   QTabWidget* pages_ = nullptr;
   DesignPage* design_ = nullptr;
   DataPage* data_ = nullptr;
   LayoutPage* layout_ = nullptr;
+  NewsPage* news_ = nullptr;
+  Tfrm_Help* help_ = nullptr;
   MainStatusBar* status_bar_ = nullptr;
 };
 

@@ -122,6 +122,10 @@ void TSerialGenerator::LoadFromTemplate() {
   const int begin = tpl_.LSHBegin();
   const int end = tpl_.LSHEnd();
   const int repeat = tpl_.LSHRepeat();
+  // Showing a template must not change it: what the fields derive from it
+  // (the sample digits as start code, a detected range) is stored only when
+  // the user changes a field or a generation moves the start code on.
+  loading_ = true;
   SetStart(start);
   SetInc(inc);
   SetSum(sum);
@@ -129,6 +133,7 @@ void TSerialGenerator::LoadFromTemplate() {
   SetEnd(end);
   SetRepeat(repeat > 0 ? repeat : 1);
   if (start_.empty()) SetStart(tpl_.BarTextStart());
+  loading_ = false;
   Notify();
 }
 
@@ -174,8 +179,9 @@ void TSerialGenerator::CheckSerialRange(TSerialField field) {
 }
 
 void TSerialGenerator::StoreField(TSerialField field) {
-  // Unchanged values are not written again, so that showing a template does
-  // not mark it modified.
+  if (loading_) return;
+  // Unchanged values are not written again, so that a change back to the
+  // stored value does not mark the template modified.
   auto store_int = [this](int current, int value, void (TBarcodeFile::*setter)(int)) {
     if (current != value) (tpl_.*setter)(value);
   };

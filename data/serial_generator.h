@@ -100,6 +100,7 @@ class TSerialGenerator {
   int repeat_ = 1;
   TSerialRangeState range_state_;
   bool generating_ = false;
+  bool loading_ = false;  // fields taken from the template are not written back
 };
 
 // The value of a counting part: decimal digits only (leading zeros allowed),

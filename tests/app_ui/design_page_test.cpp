@@ -8,7 +8,6 @@
 
 #include "app/color_combo.h"
 #include "app/control_binding.h"
-#include "app/data_page.h"
 #include "app/mm_edit.h"
 #include "platform/text_codec.h"
 #include "tests/app_ui/window_fixture.h"

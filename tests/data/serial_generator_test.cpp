@@ -203,13 +203,19 @@ TEST_F(SerialGeneratorTest, LoadFromTemplateKeepsTheStoredRange) {
   EXPECT_EQ(tpl.LSHEnd(), 10);
 }
 
-TEST_F(SerialGeneratorTest, EmptyStartCodeTakesTheSampleDigits) {
-  tpl.SetLSHStart("");
-  tpl.SetBarTextStart("6901234");
+TEST_F(SerialGeneratorTest, EmptyStartCodeTakesTheSampleDigitsWithoutChangingTheTemplate) {
+  testing::TempDir dir;
+  tpl.LoadFromFile(dir.Write("t.bcf", "LSHStart=\r\nBarTextStart=6901234\r\n"));
+  ASSERT_FALSE(tpl.Modified());
   generator.LoadFromTemplate();
   EXPECT_EQ(generator.Start(), "6901234");
-  EXPECT_EQ(tpl.LSHStart(), "6901234");
   EXPECT_TRUE(generator.RangeState().CanGenerate);
+  // Showing the template leaves it as it was; a change by the user is stored.
+  EXPECT_EQ(tpl.LSHStart(), "");
+  EXPECT_FALSE(tpl.Modified());
+  generator.SetStart("6901235");
+  EXPECT_EQ(tpl.LSHStart(), "6901235");
+  EXPECT_TRUE(tpl.Modified());
 }
 
 TEST(ReadSerialNumberTest, DigitsWithinTheCounter) {

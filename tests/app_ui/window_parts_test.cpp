@@ -1,0 +1,48 @@
+// The parts embedded in the main window, reached through its actions: the
+// data page, the export window and the information windows.
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include "app/status_bar.h"
+#include "data/ui/data_page.h"
+#include "tests/app_ui/window_fixture.h"
+#include "tests/support/widget_application.h"
+
+namespace tagpress::testing {
+namespace {
+
+using test_support::AnswerNextModal;
+
+class WindowPartsTest : public WindowTest {
+ protected:
+  QAction& Action(const char* name) { return Find<QAction>(name); }
+};
+
+TEST_F(WindowPartsTest, DataPageImportsThroughTheWindowsAction) {
+  Tfrm_Main& window = OpenWindow();
+  QWidget* page = window.Pages().widget(kDataPage);
+  EXPECT_EQ(page->objectName(), QStringLiteral("tsData"));
+  EXPECT_EQ(page->findChild<DataPage*>(), &window.Data());
+  EXPECT_EQ(window.StatusBar().PanelText(1), QStringLiteral("条码区数量：0 条"));
+
+  const std::string data = dir_.Write("in.txt", "111\r\n222,a,b\r\n333\r\n");
+  int asked = 0;
+  window.Data().ChooseFile = [&](const FileDialogRequest& request) {
+    ++asked;
+    EXPECT_FALSE(request.Save);
+    return QString::fromStdString(data);
+  };
+  Action("ActionImportData").trigger();
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(window.Records().RecordCount(), 3);
+  EXPECT_EQ(window.StatusBar().PanelText(1), QStringLiteral("条码区数量：3 条"));
+
+  // Saving goes through the same page.
+  const std::string saved = dir_.File("out.txt");
+  window.Data().ChooseFile = [&](const FileDialogRequest&) { return QString::fromStdString(saved); };
+  Action("ActionOutputData").trigger();
+  EXPECT_EQ(TempDir::Read(saved), "111,,\r\n222,a,b\r\n333,,\r\n");
+}
+
+}  // namespace
+}  // namespace tagpress::testing
