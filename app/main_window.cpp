@@ -29,6 +29,7 @@
 #include "platform/text_file.h"
 #include "print/ui/preview_box.h"
 #include "print/ui/preview_controls.h"
+#include "render/ui/export_window.h"
 
 namespace tagpress {
 
@@ -167,6 +168,7 @@ void Tfrm_Main::ConnectActions() {
   connect(a.ActionImportData, &QAction::triggered, data_, &DataPage::ActionImportDataExecute);
   connect(a.ActionOutputData, &QAction::triggered, data_, &DataPage::ActionOutputDataExecute);
   connect(a.ActionRealEdit, &QAction::triggered, data_, &DataPage::ActionRealEditExecute);
+  connect(a.ActionExportBarcode, &QAction::triggered, this, &Tfrm_Main::ActionExportBarcodeExecute);
 }
 
 template <typename Command>
@@ -384,6 +386,12 @@ void Tfrm_Main::btnPrintSetupClick() {
   Guarded([this] {
     if (printers_.ShowPrinterSetup(this)) layout_->Preview().Relayout();
   });
+}
+
+// ---- the other windows
+
+void Tfrm_Main::ActionExportBarcodeExecute() {
+  Guarded([this] { ShowExportWindow(this, store_, records_, TextExpander(), printers_); });
 }
 
 }  // namespace tagpress

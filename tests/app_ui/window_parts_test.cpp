@@ -5,6 +5,7 @@
 
 #include "app/status_bar.h"
 #include "data/ui/data_page.h"
+#include "render/ui/export_window.h"
 #include "tests/app_ui/window_fixture.h"
 #include "tests/support/widget_application.h"
 
@@ -42,6 +43,24 @@ TEST_F(WindowPartsTest, DataPageImportsThroughTheWindowsAction) {
   window.Data().ChooseFile = [&](const FileDialogRequest&) { return QString::fromStdString(saved); };
   Action("ActionOutputData").trigger();
   EXPECT_EQ(TempDir::Read(saved), "111,,\r\n222,a,b\r\n333,,\r\n");
+}
+
+TEST_F(WindowPartsTest, ExportActionOpensTheExportWindowOverTheRecords) {
+  Tfrm_Main& window = OpenWindow();
+  window.Records().LinesToRecords({"111", "222"});
+  QString shown;
+  int rows = -1;
+  AnswerNextModal([&](QWidget* modal) {
+    shown = modal->objectName();
+    if (auto* export_window = qobject_cast<TForm_ExportBarcode*>(modal)) {
+      rows = static_cast<int>(export_window->Rows().size());
+    }
+    if (auto* close = modal->findChild<QPushButton*>(QStringLiteral("Button2"))) close->click();
+  });
+  Action("ActionExportBarcode").trigger();
+  EXPECT_EQ(shown, QStringLiteral("Form_ExportBarcode"));
+  EXPECT_EQ(rows, 2);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
