@@ -21,6 +21,11 @@
 #include "app/status_bar.h"
 #include "app/window_dialogs.h"
 #include "data/ui/data_page.h"
+#include "info/about_window.h"
+#include "info/help_dir.h"
+#include "info/help_window.h"
+#include "info/news_page.h"
+#include "info/tip_window.h"
 #include "platform/errors.h"
 #include "platform/qt/font_substitutions.h"
 #include "platform/qt/qt_surface.h"
@@ -126,14 +131,15 @@ void Tfrm_Main::BuildWindow() {
   data_layout->setContentsMargins(0, 0, 0, 0);
   data_layout->addWidget(data_);
   layout_ = new LayoutPage(store_, state_, *dialogs_, *actions_.ActionPreview, *actions_.ActionPrint);
-  auto* news = new QWidget;
-  news->setObjectName(QStringLiteral("tsNews"));
-  new QVBoxLayout(news);
+  const QString help_dir = HelpDir();
+  news_ = new NewsPage(help_dir);
   pages_->addTab(design_, QStringLiteral("第一步: 条码设计 "));
   pages_->addTab(data_container, QStringLiteral("第二步: 准备条码数据 "));
   pages_->addTab(layout_, QStringLiteral("第三步: 排版打印 "));
-  pages_->addTab(news, QStringLiteral("最新动态 "));
+  pages_->addTab(news_, QStringLiteral("最新动态 "));
   setCentralWidget(pages_);
+  // The manual's window lives as long as the main window; closing it only hides it.
+  help_ = new Tfrm_Help(help_dir, this);
 
   status_bar_ = new MainStatusBar(this);
   setStatusBar(status_bar_);
@@ -169,6 +175,10 @@ void Tfrm_Main::ConnectActions() {
   connect(a.ActionOutputData, &QAction::triggered, data_, &DataPage::ActionOutputDataExecute);
   connect(a.ActionRealEdit, &QAction::triggered, data_, &DataPage::ActionRealEditExecute);
   connect(a.ActionExportBarcode, &QAction::triggered, this, &Tfrm_Main::ActionExportBarcodeExecute);
+  connect(a.ActionUserNeed, &QAction::triggered, this, &Tfrm_Main::ActionUserNeedExecute);
+  connect(a.ActionAbout, &QAction::triggered, this, &Tfrm_Main::ActionAboutExecute);
+  connect(a.ActionWeb, &QAction::triggered, this, &Tfrm_Main::ActionWebExecute);
+  connect(a.ActionHelp, &QAction::triggered, this, &Tfrm_Main::ActionHelpExecute);
 }
 
 template <typename Command>
@@ -320,7 +330,19 @@ void Tfrm_Main::pcPagesChange(int index) {
                    Answer::Yes) {
       ActionPreviewExecute();
     }
+  } else if (index == kNewsPage && !opening_news_ && !news_->HasLocation()) {
+    // The news page loads when it is first shown.
+    ActionWebExecute();
   }
+}
+
+void Tfrm_Main::ActionWebExecute() {
+  SetStatusText(GBK("正在打开网页..."));
+  opening_news_ = true;
+  pages_->setCurrentIndex(kNewsPage);
+  opening_news_ = false;
+  news_->Navigate();
+  SetStatusText("");
 }
 
 void Tfrm_Main::Label63Click() { pages_->setCurrentIndex(kLayoutPage); }
@@ -393,5 +415,11 @@ void Tfrm_Main::btnPrintSetupClick() {
 void Tfrm_Main::ActionExportBarcodeExecute() {
   Guarded([this] { ShowExportWindow(this, store_, records_, TextExpander(), printers_); });
 }
+
+void Tfrm_Main::ActionUserNeedExecute() { ShowUserNotes(this); }
+
+void Tfrm_Main::ActionAboutExecute() { ShowAbout(this); }
+
+void Tfrm_Main::ActionHelpExecute() { help_->ShowHelp(); }
 
 }  // namespace tagpress

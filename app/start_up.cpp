@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/unattended_print.h"
 #include "app/window_dialogs.h"
+#include "info/about_window.h"
 #include "platform/errors.h"
 #include "platform/qt/qt_text.h"
 #include "platform/text_codec.h"
@@ -154,11 +156,17 @@ int RunProgram(int argc, char* argv[], const CommandLine& command_line) {
   QApplication::setApplicationName(QStringLiteral("tagpress"));
   QuitOnTerminationSignals(application);
   const RunRequest request = RunRequestOf(command_line.arguments);
+  // The splash shows while the window is built and closes itself after two
+  // seconds; a run without a window shows none.
+  QPointer<Tfrm_AboutUs> splash;
+  if (!request.Hidden) splash = ShowSplash();
   Tfrm_Main window(ProgramWindowOptions());
   if (!request.Hidden) window.show();
   const StartUpResult result = RunStartUp(window, command_line);
   if (result.Outcome == StartUpOutcome::Finished) return result.ExitStatus;
-  return application.exec();
+  const int status = application.exec();
+  delete splash;  // still up when the program ended within its two seconds
+  return status;
 }
 
 }  // namespace tagpress

@@ -13,8 +13,8 @@ namespace tagpress {
 QString HelpDir();
 
 // The local pages that stand in for the maker's web pages.
-inline constexpr const char* kQuestionsPage = "faq.htm";
-inline constexpr const char* kNewsPage = "news.htm";
+inline constexpr const char* kQuestionsPageFile = "faq.htm";
+inline constexpr const char* kNewsPageFile = "news.htm";
 
 // A page of the manual in `help_dir` as a URL.
 QUrl HelpPageUrl(const QString& help_dir, const QString& page);

@@ -83,14 +83,14 @@ QTextBrowser* Tfrm_Help::CurrentView() const {
 
 void Tfrm_Help::ShowContents() {
   if (CurrentView() == wb_faq_)
-    wb_faq_->setSource(HelpPageUrl(help_dir_, QString::fromLatin1(kQuestionsPage)));
+    wb_faq_->setSource(HelpPageUrl(help_dir_, QString::fromLatin1(kQuestionsPageFile)));
   else
     wb_help_->setSource(HelpPageUrl(help_dir_, QStringLiteral("index.htm")));
 }
 
 void Tfrm_Help::PageChanged(int index) {
   if (pc_page_->widget(index) == wb_faq_ && wb_faq_->source().isEmpty())
-    wb_faq_->setSource(HelpPageUrl(help_dir_, QString::fromLatin1(kQuestionsPage)));
+    wb_faq_->setSource(HelpPageUrl(help_dir_, QString::fromLatin1(kQuestionsPageFile)));
 }
 
 }  // namespace tagpress

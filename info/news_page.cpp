@@ -20,6 +20,6 @@ NewsPage::NewsPage(const QString& help_dir, QWidget* parent) : QWidget(parent), 
 
 bool NewsPage::HasLocation() const { return !wb_news_->source().isEmpty(); }
 
-void NewsPage::Navigate() { wb_news_->setSource(HelpPageUrl(help_dir_, QString::fromLatin1(kNewsPage))); }
+void NewsPage::Navigate() { wb_news_->setSource(HelpPageUrl(help_dir_, QString::fromLatin1(kNewsPageFile))); }
 
 }  // namespace tagpress

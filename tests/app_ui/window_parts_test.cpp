@@ -1,10 +1,13 @@
 // The parts embedded in the main window, reached through its actions: the
 // data page, the export window and the information windows.
+#include <QApplication>
 #include <QPushButton>
 #include <QTextBrowser>
 
 #include "app/status_bar.h"
 #include "data/ui/data_page.h"
+#include "info/help_window.h"
+#include "info/news_page.h"
 #include "render/ui/export_window.h"
 #include "tests/app_ui/window_fixture.h"
 #include "tests/support/widget_application.h"
@@ -61,6 +64,70 @@ TEST_F(WindowPartsTest, ExportActionOpensTheExportWindowOverTheRecords) {
   EXPECT_EQ(shown, QStringLiteral("Form_ExportBarcode"));
   EXPECT_EQ(rows, 2);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// The modal windows of the help menu: each opens over the main window and
+// closes with its own button or its close box.
+TEST_F(WindowPartsTest, AboutAndUserNotesOpenModallyAndClose) {
+  struct Case {
+    const char* action;
+    const char* window;
+    bool close_button_shown;
+  };
+  static const Case kCases[] = {
+      /* 0 */ {"ActionAbout", "frm_AboutUs", true},
+      /* 1 */ {"ActionUserNeed", "frm_Tip", false},
+  };
+  Tfrm_Main& window = OpenWindow();
+  for (size_t i = 0; i < std::size(kCases); ++i) {
+    SCOPED_TRACE(i);
+    QString shown;
+    bool button_visible = false;
+    AnswerNextModal([&](QWidget* modal) {
+      shown = modal->objectName();
+      auto* close = modal->findChild<QPushButton*>(QStringLiteral("Button1"));
+      button_visible = close && close->isVisible();
+      if (button_visible)
+        close->click();
+      else
+        modal->close();
+    });
+    Action(kCases[i].action).trigger();
+    EXPECT_EQ(shown, QString::fromLatin1(kCases[i].window));
+    EXPECT_EQ(button_visible, kCases[i].close_button_shown);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  }
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(WindowPartsTest, HelpWindowIsKeptHiddenUntilAskedAndShowsTheManual) {
+  Tfrm_Main& window = OpenWindow();
+  Tfrm_Help& help = window.Help();
+  EXPECT_FALSE(help.isVisible());
+  Action("ActionHelp").trigger();
+  EXPECT_TRUE(help.isVisible());
+  EXPECT_EQ(help.wbHelp()->source().fileName(), QStringLiteral("index.htm"));
+  EXPECT_FALSE(help.wbHelp()->toPlainText().isEmpty());
+  help.close();  // only hides it
+  EXPECT_EQ(&window.Help(), &help);
+  EXPECT_FALSE(help.isVisible());
+}
+
+TEST_F(WindowPartsTest, NewsPageLoadsWhenFirstShownAndOnTheNewsCommand) {
+  Tfrm_Main& window = OpenWindow();
+  NewsPage& news = window.News();
+  EXPECT_EQ(window.Pages().widget(kNewsPage), &news);
+  EXPECT_FALSE(news.HasLocation());
+  window.Pages().setCurrentIndex(kNewsPage);
+  EXPECT_EQ(news.wbNews()->source().fileName(), QStringLiteral("news.htm"));
+
+  // The command comes back to the page from anywhere and clears its progress text.
+  window.Pages().setCurrentIndex(kDesignPage);
+  news.wbNews()->setSource(QUrl());
+  Action("ActionWeb").trigger();
+  EXPECT_EQ(window.Pages().currentIndex(), kNewsPage);
+  EXPECT_EQ(news.wbNews()->source().fileName(), QStringLiteral("news.htm"));
+  EXPECT_EQ(window.StatusBar().PanelText(2), QString());
 }
 
 }  // namespace

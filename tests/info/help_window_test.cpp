@@ -76,7 +76,7 @@ TEST_F(HelpWindowTest, ToolbarAndQuestionsPage) {
   // The questions page loads when its page is first selected.
   EXPECT_TRUE(help.wbFAQ()->source().isEmpty());
   help.pcPage()->setCurrentIndex(1);
-  EXPECT_EQ(FileOf(help.wbFAQ()), kQuestionsPage);
+  EXPECT_EQ(FileOf(help.wbFAQ()), kQuestionsPageFile);
 
   // "关闭" only hides the window.
   help.findChild<QAction*>("btnClose")->trigger();
@@ -88,7 +88,7 @@ TEST_F(HelpWindowTest, NewsPageNavigatesOnRequest) {
   EXPECT_FALSE(news.HasLocation());
   news.Navigate();
   EXPECT_TRUE(news.HasLocation());
-  EXPECT_EQ(FileOf(news.wbNews()), kNewsPage);
+  EXPECT_EQ(FileOf(news.wbNews()), kNewsPageFile);
   EXPECT_TRUE(news.wbNews()->toPlainText().contains("news"));
 }
 
