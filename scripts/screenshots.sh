@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the main window (docs/*.png) under a
+# Takes the README's screenshots of the main window (docs/design-page.png,
+# docs/data-page.png, docs/layout-page.png) under a
 # virtual X server, with the bundled example template and data.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,5 +1,5 @@
 // Takes the README's pictures: the main window with the bundled example on
-// its design page and on its layout page. Run by scripts/screenshots.sh
+// its design page, its data page and its layout page. Run by scripts/screenshots.sh
 // under a virtual X server.
 //
 //   tagpress_screenshots EXAMPLES-FOLDER OUTPUT-FOLDER
@@ -48,6 +48,8 @@ int main(int argc, char* argv[]) {
     return true;
   };
   if (!save("design-page.png")) return 1;
+  window.Pages().setCurrentIndex(tagpress::kDataPage);
+  if (!save("data-page.png")) return 1;
   window.ActionPreviewExecute();
   window.Layout().Preview().SetZoomMode(tagpress::kZoomPageWidth);
   if (!save("layout-page.png")) return 1;
