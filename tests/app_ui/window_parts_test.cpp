@@ -46,6 +46,15 @@ TEST_F(WindowPartsTest, DataPageImportsThroughTheWindowsAction) {
   window.Data().ChooseFile = [&](const FileDialogRequest&) { return QString::fromStdString(saved); };
   Action("ActionOutputData").trigger();
   EXPECT_EQ(TempDir::Read(saved), "111,,\r\n222,a,b\r\n333,,\r\n");
+
+  // Generated serial numbers are appended; the progress panel ends empty.
+  Find<QLineEdit>("edtLSHStart").setText(QStringLiteral("A001"));
+  Find<QSpinBox>("edtLSHSum").setValue(2);
+  Find<QSpinBox>("edtLSHTimes").setValue(1);
+  Find<QPushButton>("btnProduct").click();
+  EXPECT_EQ(window.Records().RecordCount(), 5);
+  EXPECT_EQ(window.StatusBar().PanelText(1), QStringLiteral("条码区数量：5 条"));
+  EXPECT_EQ(window.StatusBar().PanelText(2), QString());
 }
 
 TEST_F(WindowPartsTest, ExportActionOpensTheExportWindowOverTheRecords) {
