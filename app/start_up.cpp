@@ -62,9 +62,9 @@ void LoadAndPrint(Tfrm_Main& window, const RunRequest& request, const CommandLin
   if (request.Hidden && !request.PrintDialog) {
     // Nothing is shown, so the pages go straight to the printer as they are
     // composed; failures are raised for the caller to report.
-    const UnattendedPrintResult result = PrintUnattended(window.Store(), window.Records(), window.TextExpander(),
-                                                         window.Barcode(), window.Printers(), {},
-                                                         ShowProgressOnTerminal);
+    const UnattendedPrintResult result =
+        PrintUnattended(window.Store(), window.Records(), window.TextExpander(), window.Barcode(),
+                        window.Printers(), {}, ShowProgressOnTerminal);
     if (!result.Printed) throw EStartUpError(result.Error);
     return;
   }

@@ -10,18 +10,10 @@
 namespace tagpress {
 
 UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecordList& records,
-                                      LabelTextExpander& expander, TBarcode& barcode, PrinterService& printers,
-                                      const UnattendedPrintOptions& options,
+                                      LabelTextExpander& expander, TBarcode& barcode,
+                                      PrinterService& printers, const UnattendedPrintOptions& options,
                                       const std::function<void(const std::string&)>& status) {
   UnattendedPrintResult result;
-  if (options.PdfOutput) {
-    printers.SetPdfOutput(QString::fromStdString(*options.PdfOutput));
-  } else if (options.Printer) {
-    if (!printers.SelectPrinter(QString::fromStdString(*options.Printer))) {
-      result.Error = GBK("找不到打印机: ") + Utf8ToGbk(*options.Printer);
-      return result;
-    }
-  }
   if (!printers.HasPrinter()) {
     result.Error = GBK("没有安装打印机，无法打印。");
     return result;
@@ -35,7 +27,9 @@ UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecor
   job.Sink = &sink;
   job.Expander = &expander;
   job.Title = options.Title;
-  job.DrawLabel = [&](Surface& surface, const TtgpDrawRec& rec) { DrawLabel(barcode, tpl, surface, rec, false); };
+  job.DrawLabel = [&](Surface& surface, const TtgpDrawRec& rec) {
+    DrawLabel(barcode, tpl, surface, rec, false);
+  };
   job.SetStatusText = status;
   try {
     result.Pages = ComposePages(job, ComposeStart{}).PageCount;

@@ -3,7 +3,6 @@
 // with the current template and print them without a window.
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "barcode/barcode.h"
@@ -16,9 +15,7 @@ namespace tagpress {
 class PrinterService;
 
 struct UnattendedPrintOptions {
-  std::optional<std::string> Printer;    // --printer=NAME: this printer for the run
-  std::optional<std::string> PdfOutput;  // --output=FILE.pdf: a PDF file instead of a printer
-  std::string Title = "Lumo v1.6";       // the print job's document title
+  std::string Title = "Lumo v1.6";  // the print job's document title
 };
 
 struct UnattendedPrintResult {
@@ -27,12 +24,12 @@ struct UnattendedPrintResult {
   std::string Error;  // GBK; why nothing was printed
 };
 
-// Selects the printer of the options (else the current one stays), composes
-// the pages straight onto it and prints all of them as one job: nothing is
-// recorded, so a long run needs no memory for the pages already printed.
+// Composes the pages straight onto the current printer (or PDF file) and
+// prints all of them as one job: nothing is recorded, so a long run needs no
+// memory for the pages already printed.
 UnattendedPrintResult PrintUnattended(const TBarcodeFile& tpl, const TLabelRecordList& records,
-                                      LabelTextExpander& expander, TBarcode& barcode, PrinterService& printers,
-                                      const UnattendedPrintOptions& options,
+                                      LabelTextExpander& expander, TBarcode& barcode,
+                                      PrinterService& printers, const UnattendedPrintOptions& options,
                                       const std::function<void(const std::string&)>& status = {});
 
 }  // namespace tagpress
