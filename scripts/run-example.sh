@@ -9,5 +9,6 @@ scripts/build.sh
 build_dir=${BUILD_DIR:-build}
 export TAGPRESS_HOME=${TAGPRESS_HOME:-$(mktemp -d)}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-"$build_dir/app/tagpress" --summary examples/data.csv examples/template.bcf -p -h --output="$build_dir/example.pdf"
+"$build_dir/app/tagpress" --summary examples/data.csv examples/template.bcf -h
+"$build_dir/app/tagpress" examples/data.csv examples/template.bcf -p -h --output="$build_dir/example.pdf"
 echo "printed: $build_dir/example.pdf ($(pdfinfo "$build_dir/example.pdf" | sed -n 's/^Pages: *//p') page)"
