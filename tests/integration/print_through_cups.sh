@@ -26,7 +26,8 @@ fi
 lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 lpadmin -d PDF
 
-out_dir=${HOME:-/root}/PDF
+# cups-pdf writes into PDF/ in the job owner's home as the user database has it.
+out_dir="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$out_dir"
 before=$(ls "$out_dir" 2>/dev/null | wc -l)
 
