@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "barcode/encoders.h"
+#include "barcode/pattern.h"
 
 namespace tagpress {
 namespace {
@@ -21,14 +22,7 @@ constexpr std::array<std::string_view, 20> kCodabarElements = {
 constexpr size_t kFirstStartStop = 16;
 
 // Row of every byte, -1 for none.
-constexpr std::array<signed char, 256> kRowOf = [] {
-  std::array<signed char, 256> rows{};
-  rows.fill(-1);
-  for (size_t i = 0; i < kCodabarCharacters.size(); ++i) {
-    rows[static_cast<unsigned char>(kCodabarCharacters[i])] = static_cast<signed char>(i);
-  }
-  return rows;
-}();
+constexpr ByteRows kRowOf = MakeByteRows(kCodabarCharacters);
 
 bool IsStartStop(char c) {
   return kRowOf[static_cast<unsigned char>(c)] >= static_cast<int>(kFirstStartStop);

@@ -5,6 +5,7 @@
 
 #include "barcode/encoders.h"
 #include "barcode/full_ascii.h"
+#include "barcode/pattern.h"
 
 namespace tagpress {
 namespace {
@@ -70,14 +71,7 @@ constexpr size_t kStartStop = 43;
 
 // Row index of every byte; -1 for bytes the symbology cannot carry as data.
 // "*" is the start/stop character: inside a text it would end the symbol.
-constexpr std::array<signed char, 256> kRowOf = [] {
-  std::array<signed char, 256> rows{};
-  rows.fill(-1);
-  for (size_t i = 0; i < kStartStop; ++i) {
-    rows[static_cast<unsigned char>(kCode39[i].Character)] = static_cast<signed char>(i);
-  }
-  return rows;
-}();
+constexpr ByteRows kRowOf = MakeByteRows(kStartStop, [](size_t i) { return kCode39[i].Character; });
 
 void AppendCharacter(std::string& pattern, size_t row) {
   pattern += kCode39[row].Elements;

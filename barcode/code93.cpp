@@ -31,14 +31,7 @@ constexpr std::string_view kStop = "1111411";  // the stop character and the ter
 constexpr int kFirstShift = 43;
 
 // Value of every byte, -1 for none.
-constexpr std::array<signed char, 256> kValueOf = [] {
-  std::array<signed char, 256> values{};
-  values.fill(-1);
-  for (size_t i = 0; i < kCode93Characters.size(); ++i) {
-    values[static_cast<unsigned char>(kCode93Characters[i])] = static_cast<signed char>(i);
-  }
-  return values;
-}();
+constexpr ByteRows kValueOf = MakeByteRows(kCode93Characters);
 
 // `shifts_allowed` is false for plain Code 93: a shift character typed as
 // data would turn the next character into another one.

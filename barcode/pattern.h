@@ -27,6 +27,24 @@ using ModuleWidths = std::array<int, 4>;
 
 BarElement ElementOf(char code, const ModuleWidths& widths);
 
+// The row of every byte in a symbology's character table, -1 for bytes the
+// table does not hold; built at compile time by the encoders.
+using ByteRows = std::array<signed char, 256>;
+
+// Rows 0 to count - 1, the character of row i being char_at(i).
+template <typename CharAt>
+constexpr ByteRows MakeByteRows(size_t count, CharAt char_at) {
+  ByteRows rows{};
+  rows.fill(-1);
+  for (size_t i = 0; i < count; ++i)
+    rows[static_cast<unsigned char>(char_at(i))] = static_cast<signed char>(i);
+  return rows;
+}
+
+constexpr ByteRows MakeByteRows(std::string_view characters) {
+  return MakeByteRows(characters.size(), [characters](size_t i) { return characters[i]; });
+}
+
 // Appends the codes of a string of module counts "1"-"4" that alternate bar,
 // space, bar, ... (first a bar). A count outside 1-4 becomes a code outside
 // the alphabet, which drawing reports.
