@@ -4,8 +4,9 @@
 #include <limits>
 
 #include "platform/ascii_text.h"
-#include "script/date_time.h"
 #include "platform/number_text.h"
+#include "platform/rounding.h"
+#include "script/date_time.h"
 #include "script/script_errors.h"
 
 namespace tagpress {
@@ -91,7 +92,7 @@ TkxValue TkxValue::FromDouble(double value) {
 }
 
 TkxValue TkxValue::FromCurrency(double value) {
-  const double scaled = std::nearbyint(value * 10000.0);
+  const double scaled = RoundHalfEven(value * 10000.0);
   if (!(std::fabs(scaled) < 9.2233720368547758e18)) throw EOverflow();
   return FromCurrencyScaled(static_cast<int64_t>(scaled));
 }
@@ -199,7 +200,7 @@ double ValueToReal(const TkxValue& value) {
 namespace {
 
 int32_t RoundToInteger(double real) {
-  const double rounded = std::nearbyint(real);
+  const double rounded = RoundHalfEven(real);
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw ERangeError();
   return static_cast<int32_t>(rounded);
 }

@@ -5,9 +5,10 @@
 #include <limits>
 #include <optional>
 
-#include "platform/errors.h"
-#include "platform/text_file.h"
 #include "platform/ascii_text.h"
+#include "platform/errors.h"
+#include "platform/rounding.h"
+#include "platform/text_file.h"
 #include "script/library/chinese_numerals.h"
 #include "script/library/date_calc.h"
 #include "script/library/file_functions.h"
@@ -279,7 +280,7 @@ TkxValue Compute(FuncId id, const Arguments& args) {
     case kAbs:
       return RealResult(std::fabs(args.Real(0)));
     case kRound:
-      return Int64Result(std::nearbyint(args.Real(0)));
+      return Int64Result(RoundHalfEven(args.Real(0)));
     case kRoundTo:
       return RealResult(RoundToDigits(args.Real(0), args.Count() > 1 ? args.Int(1) : 0));
     case kSqr: {

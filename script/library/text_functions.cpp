@@ -4,10 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/errors.h"
-#include "platform/text_codec.h"
 #include "platform/ascii_text.h"
+#include "platform/errors.h"
 #include "platform/number_text.h"
+#include "platform/rounding.h"
+#include "platform/text_codec.h"
 
 namespace tagpress {
 
@@ -135,7 +136,7 @@ std::string HexText(int32_t n, int64_t digits) {
 double RoundToDigits(double x, int32_t digits) {
   const int power = static_cast<int8_t>(digits & 0xFF);
   const double factor = std::pow(10.0, power);
-  const double units = std::nearbyint(x / factor);
+  const double units = RoundHalfEven(x / factor);
   // Dividing by the exact power of ten gives the nearest real to the decimal
   // result (1234.57), which multiplying by an inexact 0.01 would miss.
   return power >= 0 ? units * factor : units / std::pow(10.0, -power);
